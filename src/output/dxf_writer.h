@@ -1,0 +1,65 @@
+// The DXF entity records, written exactly as CAD readers expect.
+//
+// A record is a run of lines in pairs, group code then value. Each record
+// writer starts with the entity name (the "0" before it is already in the
+// file) and ends with a "0" line that introduces whatever follows. The order
+// of the groups inside a record is part of the file format.
+#ifndef LWALL_OUTPUT_DXF_WRITER_H_
+#define LWALL_OUTPUT_DXF_WRITER_H_
+
+#include <cstdint>
+#include <string_view>
+
+#include "output/output_stream.h"
+
+namespace lwall {
+
+class DxfWriter {
+ public:
+  explicit DxfWriter(OutputStream& out) : out_(out) {}
+
+  // The three value line formats: "%d", "%s" and "%5.0lf".
+  void Int(std::int64_t value);
+  void Text(std::string_view value);
+  void Real(double value);
+  // A group code line followed by its value line.
+  void Group(int code, std::string_view value) {
+    Int(code);
+    Text(value);
+  }
+  void GroupInt(int code, std::int64_t value) {
+    Int(code);
+    Int(value);
+  }
+  void GroupReal(int code, double value) {
+    Int(code);
+    Real(value);
+  }
+
+  // Entity records; coordinates are sheet coordinates.
+  void WriteDxfLine(std::string_view layer, double thickness, int colour, double x1, double y1,
+                    double x2, double y2);
+  void WriteDxfHiddenLine(std::string_view layer, double thickness, int colour, double x1,
+                          double y1, double x2, double y2);
+  void WriteDxfCenterLine(std::string_view layer, double thickness, int colour, double x1,
+                          double y1, double x2, double y2);
+  void WriteDxfText(std::string_view layer, double thickness, int colour, std::int64_t height,
+                    std::string_view text, double width_factor, double angle, double x, double y);
+  void WriteDxfAlignedText(std::string_view layer, double thickness, int colour,
+                           std::int64_t height, std::string_view text, double width_factor,
+                           double rotation, std::string_view style, double x1, double y1,
+                           double x2, double y2);
+  // The circle is the one record given view coordinates: it adds the origin.
+  void WriteDxfCircle(std::string_view layer, int colour, double x, double y, double radius,
+                      double thickness, double origin_x, double origin_y);
+
+ private:
+  void LinetypedLine(std::string_view linetype, std::string_view layer, double thickness,
+                     int colour, double x1, double y1, double x2, double y2);
+
+  OutputStream& out_;
+};
+
+}  // namespace lwall
+
+#endif  // LWALL_OUTPUT_DXF_WRITER_H_

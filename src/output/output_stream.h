@@ -1,0 +1,46 @@
+// A text output that ends every line with CR LF, kept in memory and optionally
+// passed on to a file.
+//
+// Both output files are read by CAD programs that expect CR LF line ends,
+// including the line breaks inside a command (a CIRCLE's radius line, the
+// second line of a dimension with its own text). Every "\n" handed to this
+// stream becomes CR LF, so no writer has to think about it.
+#ifndef LWALL_OUTPUT_OUTPUT_STREAM_H_
+#define LWALL_OUTPUT_OUTPUT_STREAM_H_
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace lwall {
+
+class OutputStream {
+ public:
+  // Keeps everything in memory; `contents()` returns all bytes written.
+  OutputStream() = default;
+  // Passes the bytes on to `file` (not owned) in large blocks; `contents()`
+  // then holds only what has not been passed on yet.
+  explicit OutputStream(std::FILE* file) : file_(file) {}
+  OutputStream(const OutputStream&) = delete;
+  OutputStream& operator=(const OutputStream&) = delete;
+  ~OutputStream() { Flush(); }
+
+  // Appends `text`, turning each "\n" into CR LF.
+  void Write(std::string_view text);
+  // Appends `text` and a line end.
+  void Line(std::string_view text) {
+    Write(text);
+    Write("\n");
+  }
+
+  void Flush();
+  const std::string& contents() const { return buffer_; }
+
+ private:
+  std::string buffer_;
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace lwall
+
+#endif  // LWALL_OUTPUT_OUTPUT_STREAM_H_
