@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds lwall and its tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh --tests
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DLWALL_SANITIZE=ON >/dev/null
+cmake --build build-test -j2
+cd build-test
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --output-on-failure -j2
