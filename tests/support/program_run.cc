@@ -1,0 +1,56 @@
+// Test support: running the program in a temporary directory.
+#include "support/program_run.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+
+#include "support/test_sheet.h"
+
+namespace lwall::testing {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "lwall-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void TempDir::Write(const std::string& name, const std::string& contents) const {
+  std::ofstream out(path_ / name, std::ios::binary);
+  out << contents;
+}
+
+std::string TempDir::Read(const std::string& name) const {
+  return ReadFileText((path_ / name).string());
+}
+
+bool TempDir::Has(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+void TempDir::CopyExample(const std::string& example) const {
+  const std::filesystem::path from = std::filesystem::path(LWALL_EXAMPLES_DIR) / example;
+  for (const char* name : {"tempoL.dat", "GasouL.dat"}) {
+    std::filesystem::copy_file(from / name, path_ / name,
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+}
+
+ProgramResult RunProgramIn(const TempDir& dir) {
+  const std::filesystem::path out = dir.path() / ".stdout";
+  const std::string command = "cd '" + dir.path().string() + "' && '" LWALL_BINARY "' > '" +
+                              out.string() + "' 2>&1";
+  const int raw = std::system(command.c_str());
+  ProgramResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.output = ReadFileText(out.string());
+  std::filesystem::remove(out);
+  return result;
+}
+
+}  // namespace lwall::testing

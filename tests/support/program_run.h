@@ -1,0 +1,39 @@
+// Test support: runs the built lwall in a fresh directory, as a user would.
+#ifndef LWALL_TESTS_SUPPORT_PROGRAM_RUN_H_
+#define LWALL_TESTS_SUPPORT_PROGRAM_RUN_H_
+
+#include <filesystem>
+#include <string>
+
+namespace lwall::testing {
+
+// A fresh, empty temporary directory, removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  // Writes `contents` as the file `name` in the directory.
+  void Write(const std::string& name, const std::string& contents) const;
+  std::string Read(const std::string& name) const;
+  bool Has(const std::string& name) const;
+  // Copies the example inputs into the directory.
+  void CopyExample(const std::string& example = "standard") const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct ProgramResult {
+  int status = -1;
+  std::string output;  // what the program printed on standard output
+};
+
+// Runs the built lwall with `dir` as its working directory.
+ProgramResult RunProgramIn(const TempDir& dir);
+
+}  // namespace lwall::testing
+
+#endif  // LWALL_TESTS_SUPPORT_PROGRAM_RUN_H_
