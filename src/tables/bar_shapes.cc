@@ -103,15 +103,14 @@ ShapeSketch DrawBarShape2(RunState& run, double run_length, double leg, double /
 // A closed tie whose bottom side is drawn as its two overlapping end pieces.
 ShapeSketch DrawBarShape3(RunState& run, double width, double height, double end_piece,
                           double scale) {
-  return Outline(run, scale,
-                 {{height, 0}, {0, 0}, {0, height}, {width, height}, {width, 0},
-                  {width - end_piece, 0}});
+  return Outline(
+      run, scale,
+      {{height, 0}, {0, 0}, {0, height}, {width, height}, {width, 0}, {width - end_piece, 0}});
 }
 
-ShapeSketch DrawBarShape4(RunState& run, double run_length, double falling_leg,
-                          double rising_leg, double /*scale*/) {
-  return Outline(run, 0.5,
-                 {{0, rising_leg}, {0, 0}, {run_length, 0}, {run_length, -falling_leg}});
+ShapeSketch DrawBarShape4(RunState& run, double run_length, double falling_leg, double rising_leg,
+                          double /*scale*/) {
+  return Outline(run, 0.5, {{0, rising_leg}, {0, 0}, {run_length, 0}, {run_length, -falling_leg}});
 }
 
 ShapeSketch DrawBarShape5(RunState& run, double length, double scale) {

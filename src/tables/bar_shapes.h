@@ -31,8 +31,8 @@ ShapeSketch DrawBarShape1(RunState& run, double leg, double run_length, double s
 ShapeSketch DrawBarShape2(RunState& run, double run_length, double leg, double scale);
 ShapeSketch DrawBarShape3(RunState& run, double width, double height, double end_piece,
                           double scale);
-ShapeSketch DrawBarShape4(RunState& run, double run_length, double falling_leg,
-                          double rising_leg, double scale);
+ShapeSketch DrawBarShape4(RunState& run, double run_length, double falling_leg, double rising_leg,
+                          double scale);
 ShapeSketch DrawBarShape5(RunState& run, double length, double scale);
 ShapeSketch DrawBarShape6(RunState& run, double run_length, double leg, double scale);
 

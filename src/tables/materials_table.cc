@@ -18,15 +18,21 @@ void Label(RunState& run, Point p1, Point p2, std::int64_t height, std::string_v
   DrawAlignedText(run, p1, p2, height, 0, text, "KANJI");
 }
 
-void Line(RunState& run, Point p1, Point p2) { DrawPolyline(run, {p1, p2}); }
+void Line(RunState& run, Point p1, Point p2) {
+  DrawPolyline(run, {p1, p2});
+}
 
 void Unit(RunState& run, double y, std::string_view unit) {
   DrawText(run, {3550, y}, 150, 0, unit);
 }
 
-void Value(RunState& run, Point p, std::string_view text) { DrawText(run, p, 125, 0, text); }
+void Value(RunState& run, Point p, std::string_view text) {
+  DrawText(run, p, 125, 0, text);
+}
 
-std::string Fixed3(double value) { return FormatFixed(value, 5, 3); }
+std::string Fixed3(double value) {
+  return FormatFixed(value, 5, 3);
+}
 
 }  // namespace
 
