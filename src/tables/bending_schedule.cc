@@ -1,0 +1,78 @@
+// The bar bending schedule, top to bottom.
+#include "tables/bending_schedule.h"
+
+#include "common/number_format.h"
+#include "kernel/primitives.h"
+
+namespace lwall {
+
+namespace {
+
+constexpr double kRight = 9400;
+constexpr double kTableTop = 900;
+constexpr double kTableBottom = -7100;
+// 11 bar rows and three spare ones below the header band.
+constexpr int kBodyBands = 14;
+constexpr double kBandHeight = 500;
+
+void Heading(RunState& run, Point p1, Point p2, std::int64_t height, std::string_view text) {
+  DrawAlignedText(run, p1, p2, height, 0, text, "KANJI");
+}
+
+void Cell(RunState& run, double x, double y, std::string_view text) {
+  DrawText(run, {x, y}, 125, 0, text);
+}
+
+void ScheduleRow(RunState& run, const BarScheduleRow& row, double y) {
+  Cell(run, 50, y, row.mark);
+  Cell(run, 850, y, row.shape_code);
+  Cell(run, 2050, y, row.diameter_text);
+  Cell(run, 3250, y, FormatInt(row.count));
+  Cell(run, 4050, y, FormatFixed(row.length, 5, 0));
+  Cell(run, 5450, y, FormatFixed(row.l1, 5, 0));
+  Cell(run, 6850, y, FormatFixed(row.l2, 5, 0));
+  // A bar whose two legs are both labelled L1 (the U bars) has l3 = l1;
+  // repeating it under L3 would read as a third segment.
+  if (row.l3 != row.l1) Cell(run, 8250, y, FormatFixed(row.l3, 5, 0));
+}
+
+}  // namespace
+
+void DrawBendingSchedule(RunState& run) {
+  SetOrigin(run, 26500, 43000);
+  SelectLayer(run, "D-MTR-TXT");
+  Heading(run, {1300, 7100}, {1600, 7100}, 400, "鉄 筋 加 工 表");
+  Heading(run, {8000, 7100}, {8500, 7100}, 200, "(1m当たり)");
+
+  Heading(run, {50, 250}, {400, 250}, 200, "種 別");
+  Heading(run, {850, 250}, {1350, 250}, 200, "形 式");
+  Heading(run, {2050, 250}, {2550, 250}, 200, "径");
+  Heading(run, {3250, 250}, {3550, 250}, 200, "本 数");
+  Heading(run, {4050, 400}, {4550, 400}, 200, "長 さ");
+  Heading(run, {4050, 0}, {4550, 0}, 200, "(mm)");
+  Heading(run, {5450, 400}, {5950, 400}, 125, "Ｌ１");
+  Heading(run, {5450, 0}, {5950, 0}, 200, "(mm)");
+  Heading(run, {6850, 400}, {7350, 400}, 200, "Ｌ２");
+  Heading(run, {6850, 0}, {7350, 0}, 200, "(mm)");
+  Heading(run, {8250, 400}, {8750, 400}, 200, "Ｌ３");
+  Heading(run, {8250, 0}, {8750, 0}, 200, "(mm)");
+
+  SelectLayer(run, "D-MTR-FRAM");
+  // The shape legend stands in this panel above the header.
+  DrawPolyline(run, {{0, 0}, {0, 7000}, {kRight, 7000}, {kRight, 0}});
+  DrawPolyline(run, {{0, kTableTop}, {kRight, kTableTop}});
+  for (int k = 0; k <= kBodyBands; ++k) {
+    const double y = -100 - kBandHeight * k;
+    DrawPolyline(run, {{0, y}, {kRight, y}});
+  }
+  for (const double x : {0.0, 800.0, 2000.0, 3200.0, 4000.0, 5400.0, 6800.0, 8200.0, kRight}) {
+    DrawPolyline(run, {{x, kTableTop}, {x, kTableBottom}});
+  }
+
+  SelectLayer(run, "D-MTR-MTXT");
+  for (int i = 1; i <= BarSchedule::kRows; ++i) {
+    ScheduleRow(run, run.schedule[i], -kBandHeight * i);
+  }
+}
+
+}  // namespace lwall

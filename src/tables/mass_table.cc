@@ -1,0 +1,139 @@
+// The rebar mass table, top to bottom.
+#include "tables/mass_table.h"
+
+#include <charconv>
+#include <string>
+
+#include "common/number_format.h"
+#include "kernel/primitives.h"
+#include "tables/bar_shapes.h"
+
+namespace lwall {
+
+namespace {
+
+constexpr double kRight = 9400;
+constexpr double kTableTop = 900;
+constexpr double kTableBottom = -7100;
+constexpr int kBodyBands = 14;
+constexpr double kBandHeight = 500;
+constexpr double kSketchScale = 0.4;
+
+void Heading(RunState& run, Point p1, Point p2, std::int64_t height, std::string_view text) {
+  DrawAlignedText(run, p1, p2, height, 0, text, "KANJI");
+}
+
+void Cell(RunState& run, double x, double y, std::string_view text) {
+  DrawText(run, {x, y}, 125, 0, text);
+}
+
+// The value of a number this program has just formatted.
+double ReadBack(const std::string& text) {
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string::npos) return 0;
+  double value = 0;
+  std::from_chars(text.data() + start, text.data() + text.size(), value);
+  return value;
+}
+
+// Prints one row and returns its mass. The row mass is the printed mass of
+// one bar times the count, so that the table adds up as a reader checks it.
+double MassRow(RunState& run, const BarScheduleRow& row, double y) {
+  Cell(run, 50, y, row.mark);
+  Cell(run, 850, y, row.diameter_text);
+  Cell(run, 2050, y, FormatFixed(row.length, 5, 0));
+  Cell(run, 3250, y, FormatInt(row.count));
+  Cell(run, 4050, y, FormatFixed(row.unit_mass, 5, 3));
+  const std::string one_bar = FormatFixed(row.length / 1000 * row.unit_mass, 5, 3);
+  Cell(run, 5350, y, one_bar);
+  const double row_mass = ReadBack(one_bar) * static_cast<double>(row.count);
+  Cell(run, 6950, y, FormatFixed(row_mass, 5, 3));
+  return row_mass;
+}
+
+}  // namespace
+
+void RebarMassTotals::AddRow(std::string_view diameter_text, double row_mass) {
+  for (std::size_t k = 0; k < kDiameters; ++k) {
+    if (diameter_text == kDiameterTexts[k]) {
+      mass[k] += row_mass;
+      used[k] = true;
+      break;
+    }
+  }
+  total_mass += row_mass;
+}
+
+int RebarMassTotals::diameter_count() const {
+  int count = 0;
+  for (const bool u : used) count += u ? 1 : 0;
+  return count;
+}
+
+RebarMassTotals DrawMassTable(RunState& run) {
+  SetOrigin(run, 26500, 33000);
+  SelectLayer(run, "D-MTR-TXT");
+  Heading(run, {1300, 1000}, {1600, 1000}, 400, "鉄 筋 質 量 表");
+  Heading(run, {8000, 1000}, {8500, 1000}, 200, "(1m当たり)");
+
+  SelectLayer(run, "D-MTR-FRAM");
+  DrawPolyline(run, {{0, kTableTop}, {kRight, kTableTop}});
+  for (int k = 0; k <= kBodyBands; ++k) {
+    const double y = -100 - kBandHeight * k;
+    DrawPolyline(run, {{0, y}, {kRight, y}});
+  }
+  for (const double x : {0.0, 800.0, 2000.0, 3200.0, 4000.0, 5300.0, 6900.0, 8300.0, kRight}) {
+    DrawPolyline(run, {{x, kTableTop}, {x, kTableBottom}});
+  }
+
+  SelectLayer(run, "D-MTR-TXT");
+  Heading(run, {50, 300}, {400, 300}, 200, "種 別");
+  Heading(run, {850, 300}, {1350, 300}, 200, "径");
+  Heading(run, {2350, 500}, {2550, 500}, 200, "長 さ");
+  Heading(run, {2350, 100}, {3050, 100}, 200, "(mm)");
+  Heading(run, {3250, 300}, {3550, 300}, 200, "本 数");
+  Heading(run, {4050, 500}, {4550, 500}, 200, "単位質量");
+  Heading(run, {4050, 100}, {4550, 100}, 200, "(kg/m)");
+  Heading(run, {5370, 500}, {6050, 500}, 200, "１本当り質量");
+  Heading(run, {5350, 100}, {5850, 100}, 200, "(kg)");
+  Heading(run, {6950, 500}, {7450, 500}, 200, "質 量");
+  Heading(run, {6950, 100}, {7450, 100}, 200, "(kg)");
+  Heading(run, {8350, 300}, {8850, 300}, 200, "摘 要");
+
+  // The values of this table are yellow and thin whatever the layer file says.
+  SelectLayerByColourName(run.context, "D-MTR-MTXT", "黄", 0.13);
+  RebarMassTotals totals;
+  for (int i = 1; i <= BarSchedule::kRows; ++i) {
+    const BarScheduleRow& row = run.schedule[i];
+    totals.AddRow(row.diameter_text, MassRow(run, row, -kBandHeight * i));
+  }
+
+  // Remarks column: each mark's shape at sheet points near its row. The
+  // straight bars of W3 and W4 and the crank of F1 sit higher in their cells.
+  SelectLayer(run, "D-STR-STR1");
+  SetOrigin(run, 35000, 32500);
+  DrawBarShape1(run, 1000, 500, kSketchScale);  // W1
+  SetOrigin(run, 35000, 32000);
+  DrawBarShape1(run, 1000, 500, kSketchScale);  // W2
+  SetOrigin(run, 35000, 31700);
+  DrawBarShape5(run, 1500, kSketchScale);  // W3
+  SetOrigin(run, 35000, 31150);
+  DrawBarShape5(run, 1500, kSketchScale);  // W4
+  SetOrigin(run, 35000, 30500);
+  DrawBarShape6(run, 1500, 800, kSketchScale);  // W5
+  SetOrigin(run, 35000, 30200);
+  DrawBarShape4(run, 1200, 450, 400, kSketchScale);  // F1
+  SetOrigin(run, 35000, 29500);
+  DrawBarShape2(run, 1500, 800, kSketchScale);  // F2
+  SetOrigin(run, 35000, 29000);
+  DrawBarShape5(run, 1500, kSketchScale);  // F3
+  SetOrigin(run, 35000, 28500);
+  DrawBarShape5(run, 1500, kSketchScale);  // F4
+  SetOrigin(run, 35000, 28000);
+  DrawBarShape6(run, 1500, 800, kSketchScale);  // S1
+  SetOrigin(run, 35000, 27500);
+  DrawBarShape3(run, 1500, 800, 500, kSketchScale);  // S2
+  return totals;
+}
+
+}  // namespace lwall

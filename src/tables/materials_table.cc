@@ -1,0 +1,146 @@
+// The materials table, top to bottom.
+#include "tables/materials_table.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/number_format.h"
+#include "kernel/primitives.h"
+
+namespace lwall {
+
+namespace {
+
+constexpr double kRight = 6600;
+
+void Label(RunState& run, Point p1, Point p2, std::int64_t height, std::string_view text) {
+  DrawAlignedText(run, p1, p2, height, 0, text, "KANJI");
+}
+
+void Line(RunState& run, Point p1, Point p2) {
+  DrawPolyline(run, {p1, p2});
+}
+
+void Unit(RunState& run, double y, std::string_view unit) {
+  DrawText(run, {3550, y}, 150, 0, unit);
+}
+
+void Value(RunState& run, Point p, std::string_view text) {
+  DrawText(run, p, 125, 0, text);
+}
+
+std::string Fixed3(double value) {
+  return FormatFixed(value, 5, 3);
+}
+
+}  // namespace
+
+void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals) {
+  const DesignData& dd = run.design;
+  const double footing_width = dd.toe_width + dd.wall_thickness + dd.heel_width;
+  const double wall_concrete = dd.wall_thickness * dd.wall_height / 1000000;
+  const double footing_concrete = footing_width * dd.footing_thickness / 1000000;
+  const double wall_formwork = (dd.wall_height + dd.wall_height) / 1000;
+  const double footing_formwork = (dd.footing_thickness + dd.footing_thickness) / 1000;
+  // The two ends of a metre of wall: the cross-section's area, which per
+  // metre equals the concrete volume in number. Shown as a remark only.
+  const double end_formwork = wall_concrete + footing_concrete;
+  // Levelling concrete and crusher-run reach 100 beyond the footing each side.
+  const double base_area = (footing_width / 1000 + 0.1) + 0.1;
+
+  // At least three steel rows; each one more moves everything below down.
+  const std::int64_t rows = std::max(totals.diameter_count(), 3);
+  const double d = static_cast<double>(rows - 3) * 500;
+  const auto steel_y = [d](std::int64_t k) { return -5500 - d + 500 * static_cast<double>(k); };
+  const double total_y = -5500 - d;
+  const double levelling_y = -6000 - d;
+  const double crusher_run_y = -6500 - d;
+  const double bottom = -6600 - d;
+
+  // Diameters with a mass, ascending from the row above the steel total up.
+  std::vector<std::size_t> listed;
+  for (std::size_t k = 0; k < RebarMassTotals::kDiameters; ++k) {
+    if (totals.mass[k] != 0) listed.push_back(k);
+  }
+
+  SelectLayer(run, "D-MTR-TXT");
+  SetOrigin(run, 36500, 36000);
+  Label(run, {250, 500}, {800, 500}, 400, "材 料 表");
+  Label(run, {5000, 500}, {5500, 500}, 200, "(1m当たり)");
+
+  SelectLayer(run, "D-MTR-FRAM");
+  for (const double y : {400.0, -100.0, -1600.0, -3600.0, -5600 - d, bottom}) {
+    Line(run, {0, y}, {kRight, y});
+  }
+  for (const double y : {-600.0, -1100.0, -2100.0, -2600.0, -3100.0}) {
+    Line(run, {1800, y}, {kRight, y});
+  }
+  for (std::int64_t k = 1; k <= rows; ++k) {
+    const double y = -4100 - 500 * static_cast<double>(k - 1);
+    Line(run, {1800, y}, {kRight, y});
+  }
+  const double between_base_rows = -5100 - 500 * static_cast<double>(rows - 1);
+  Line(run, {1800, between_base_rows}, {kRight, between_base_rows});
+  Line(run, {0, 400}, {0, bottom});
+  Line(run, {1800, -100}, {1800, bottom});
+  for (const double x : {3200.0, 4000.0, 5300.0, kRight}) Line(run, {x, 400}, {x, bottom});
+
+  SelectLayer(run, "D-MTR-TXT");
+  Label(run, {550, 0}, {1050, 0}, 200, "種     別");
+  Label(run, {2950, 0}, {3550, 0}, 200, "単 位");
+  Label(run, {4050, 0}, {4550, 0}, 200, "数 量");
+  Label(run, {5550, 0}, {6050, 0}, 200, "摘 要");
+
+  Label(run, {200, -750}, {700, -750}, 200, "ｺﾝｸﾘｰﾄ");
+  Label(run, {200, -2600}, {700, -2600}, 200, "型　枠");
+  Label(run, {200, -4500}, {700, -4500}, 200, "鉄　筋");
+  Label(run, {200, between_base_rows}, {700, between_base_rows}, 200, "基礎材");
+  Label(run, {2000, -500}, {2500, -500}, 200, "たて壁");
+  Label(run, {2000, -1000}, {2500, -1000}, 200, "底　版");
+  Label(run, {2000, -1500}, {2500, -1500}, 200, "　計　");
+  Label(run, {2000, -2000}, {2500, -2000}, 200, "たて壁");
+  Label(run, {2000, -2500}, {2500, -2500}, 200, "底　版");
+  Label(run, {2000, -3000}, {2500, -3000}, 200, "端型枠");
+  Label(run, {2000, -3500}, {2500, -3500}, 200, "　計　");
+  for (std::size_t k = 1; k <= listed.size(); ++k) {
+    Label(run, {2000, steel_y(static_cast<std::int64_t>(k))}, {2500, -4000}, 200,
+          RebarMassTotals::kDiameterTexts[listed[k - 1]]);
+  }
+  Label(run, {2000, total_y}, {2500, -5500}, 200, "　計　");
+
+  for (const double y : {-500.0, -1000.0, -1500.0}) Unit(run, y, "m3");
+  for (const double y : {-2000.0, -2500.0, -3000.0, -3500.0}) Unit(run, y, "m2");
+  for (std::int64_t k = 1; k <= rows; ++k) Unit(run, -3500 - 500 * static_cast<double>(k), "kg");
+  Unit(run, levelling_y, "m2");
+  Unit(run, crusher_run_y, "m2");
+
+  SelectLayer(run, "D-MTR-MTXT");
+  Value(run, {4050, -500}, Fixed3(wall_concrete));
+  Value(run, {4050, -1000}, Fixed3(footing_concrete));
+  Value(run, {4050, -1500}, Fixed3(wall_concrete + footing_concrete));
+  Value(run, {4050, -2000}, Fixed3(wall_formwork));
+  Value(run, {4050, -2500}, Fixed3(footing_formwork));
+  Value(run, {5350, -3000}, Fixed3(end_formwork));
+  Value(run, {4050, -3500}, Fixed3(wall_formwork + footing_formwork));
+  for (std::int64_t k = 1; k <= rows; ++k) {
+    const std::size_t index = static_cast<std::size_t>(k);
+    const double mass = index <= listed.size() ? totals.mass[listed[index - 1]] : 0.0;
+    DrawAlignedText(run, {4050, steel_y(k)}, {2350, -4000}, 125, 0, Fixed3(mass), "KANJI");
+  }
+  Value(run, {4050, total_y}, Fixed3(totals.total_mass));
+
+  SelectLayer(run, "D-MTR-TXT");
+  Label(run, {1850, levelling_y}, {2550, -6000}, 150, "均しｺﾝｸﾘｰﾄ");
+  SelectLayer(run, "D-MTR-MTXT");
+  Value(run, {4050, levelling_y}, FormatFixed(base_area, 5, 1));
+  DrawText(run, {5350, levelling_y}, 150, 0, "t=10cm");
+
+  SelectLayer(run, "D-MTR-TXT");
+  Label(run, {1850, crusher_run_y}, {2350, -6500}, 150, "ｸﾗｯｼｬﾗﾝ");
+  SelectLayer(run, "D-MTR-MTXT");
+  Value(run, {4050, crusher_run_y}, FormatFixed(base_area, 5, 1));
+  DrawText(run, {5350, crusher_run_y}, 150, 0, "t=20cm");
+}
+
+}  // namespace lwall

@@ -1,0 +1,130 @@
+// Runs the built program on the bundled example, as a user would, and checks
+// the outline of the whole sheet.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "support/test_sheet.h"
+
+namespace lwall {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ParseFileEntities;
+using testing::ReadFileText;
+using testing::SplitLines;
+
+// Expected counts, split by the drawing that contributes them so that a
+// change in one drawing shows where it belongs. The arrangement and
+// assembly drawings' column stays 0 until those drawings are in place.
+struct ExpectedCount {
+  const char* key;
+  int from_views;
+  int from_schedules;
+};
+
+// DXF entities by "TYPE layer".
+constexpr ExpectedCount kEntities[] = {
+    {"LINE D-STR-STR1", 0, 42},   // legend outlines and remarks sketches
+    {"LINE D-STR-DIM", 0, 119},   // 17 legend dimensions of 7 lines each
+    {"TEXT D-STR-DIM", 0, 23},    // their labels and 6 titles
+    {"LINE D-MTR-FRAM", 0, 74},   // frames: 28 + 25 + 21
+    {"TEXT D-MTR-TXT", 0, 60},    // titles, headers, labels, units
+    {"TEXT D-MTR-MTXT", 0, 169},  // cell values
+};
+
+// Script commands by their first word.
+constexpr ExpectedCount kCommands[] = {
+    {"PLINE", 0, 174},
+    {"text", 0, 178},
+    {"dimlinear", 0, 17},
+};
+
+std::map<std::string, int> Expected(const auto& table) {
+  std::map<std::string, int> counts;
+  for (const ExpectedCount& c : table) counts[c.key] = c.from_views + c.from_schedules;
+  return counts;
+}
+
+bool AllLinesEndInCrLf(const std::string& bytes) {
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return false;
+    if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return false;
+  }
+  return bytes.ends_with("\r\n");
+}
+
+// Looks at the single-byte characters only: the trail byte of a Shift-JIS
+// character may be an ASCII letter.
+bool HasNonFiniteNumber(const std::string& bytes) {
+  std::string single_bytes;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
+      ++i;
+      single_bytes += ' ';
+    } else {
+      single_bytes += bytes[i];
+    }
+  }
+  for (const char* word : {"nan", "NAN", "inf", "INF"}) {
+    if (single_bytes.find(word) != std::string::npos) return true;
+  }
+  return false;
+}
+
+class ExampleRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "lwall-e2e-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    for (const auto& input : fs::directory_iterator(fs::path(LWALL_EXAMPLES_DIR) / "standard")) {
+      fs::copy_file(input.path(), dir_ / input.path().filename());
+    }
+    const std::string command =
+        "cd '" + dir_.string() + "' && '" LWALL_BINARY "' > stdout.txt 2>&1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    exit_status_ = WEXITSTATUS(status);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path dir_;
+  int exit_status_ = -1;
+};
+
+TEST_F(ExampleRun, WritesTheWholeSheetWellFormed) {
+  EXPECT_EQ(exit_status_, 0);
+  EXPECT_EQ(ReadFileText((dir_ / "stdout.txt").string()), "");
+  const std::string dxf = ReadFileText((dir_ / "Lwall.dxf").string());
+  const std::string script = ReadFileText((dir_ / "tempoL.scr").string());
+
+  EXPECT_TRUE(dxf.starts_with("0\r\nSECTION\r\n2\r\nTABLES\r\n0\r\nTABLE\r\n2\r\nLTYPE\r\n"));
+  EXPECT_TRUE(dxf.ends_with("\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n"));
+  EXPECT_TRUE(AllLinesEndInCrLf(dxf));
+  EXPECT_TRUE(AllLinesEndInCrLf(script));
+  EXPECT_FALSE(HasNonFiniteNumber(dxf));
+  EXPECT_FALSE(HasNonFiniteNumber(script));
+
+  std::map<std::string, int> entities;
+  for (const auto& e : ParseFileEntities(dxf)) ++entities[e.type + " " + e.Get(8)];
+  EXPECT_EQ(entities, Expected(kEntities));
+
+  // Lines that start with a letter begin a command; the others continue one
+  // (a dimension's location, a circle's radius, a leader's closing Enter).
+  std::map<std::string, int> commands;
+  for (const std::string& line : SplitLines(script)) {
+    if (line.empty() || !std::isalpha(static_cast<unsigned char>(line[0]))) continue;
+    ++commands[line.substr(0, line.find(' '))];
+  }
+  EXPECT_EQ(commands, Expected(kCommands));
+}
+
+}  // namespace
+}  // namespace lwall

@@ -1,0 +1,48 @@
+#include "tables/mass_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_sheet.h"
+
+namespace lwall {
+namespace {
+
+using testing::SplitLines;
+using testing::TestSheet;
+
+TEST(MassTable, SumsPrintedRowMassesByExactDiameterText) {
+  TestSheet sheet;
+  BarSchedule& schedule = sheet.run().schedule;
+  schedule[kRowW1] = {"W1", "1", "D13", 7, 1234, 0, 0, 0, 0.995};
+  schedule[kRowW2] = {"W2", "1", " D13", 2, 1000, 0, 0, 0, 0.995};
+  schedule[kRowW3] = {"W3", "5", "D10", 1, 1000, 0, 0, 0, 0.56};
+  schedule[kRowW4] = {"W4", "5", "D16", 3, 2000, 0, 0, 0, 1.56};
+  schedule[kRowW5] = {"W5", "6", "D16", 2, 1000, 0, 0, 0, 1.56};
+  schedule[kRowF1] = {"F1", "4", "D19", 0, 1500, 0, 0, 0, 2.25};
+  schedule[kRowF2] = {"F2", "2", "d22", 1, 1000, 0, 0, 0, 3.04};
+  const RebarMassTotals totals = DrawMassTable(sheet.run());
+
+  // One W1 bar weighs 1.22783 kg; the total uses the printed 1.228.
+  const std::string& script = sheet.script();
+  EXPECT_NE(script.find("text 31850,32500 125     0 1.228 "), std::string::npos);
+  EXPECT_NE(script.find("text 33450,32500 125     0 8.596 "), std::string::npos);
+  EXPECT_DOUBLE_EQ(totals.mass[0], 1.228 * 7);  // " D13" is not D13
+  EXPECT_DOUBLE_EQ(totals.mass[1], 9.36 + 3.12);
+  EXPECT_EQ(totals.mass[2], 0.0);
+  EXPECT_TRUE(totals.used[2]);  // a D19 row of no bars still uses D19
+  EXPECT_FALSE(totals.used[3]);
+  EXPECT_EQ(totals.diameter_count(), 3);
+  EXPECT_DOUBLE_EQ(totals.total_mass, 8.596 + 1.99 + 0.56 + 9.36 + 3.12 + 3.04);
+  EXPECT_NE(script.find("text 33450,30000 125     0 0.000 "), std::string::npos);
+
+  // The remarks sketches end with the S2 tie at its own sheet point.
+  const auto lines = SplitLines(script);
+  EXPECT_EQ(lines.back(),
+            "PLINE 35320,27500 35000,27500 35000,27820 35600,27820 35600,27500 35400,27500 ");
+  EXPECT_EQ(sheet.run().context.layer, "D-STR-STR1");
+}
+
+}  // namespace
+}  // namespace lwall

@@ -1,0 +1,106 @@
+#include "tables/materials_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "support/test_sheet.h"
+
+namespace lwall {
+namespace {
+
+using testing::DxfEntity;
+using testing::ParseEntities;
+using testing::TestSheet;
+
+class MaterialsTable : public ::testing::Test {
+ protected:
+  MaterialsTable() {
+    DesignData& d = sheet_.design();
+    d.wall_thickness = 300;
+    d.wall_height = 2000;
+    d.toe_width = 500;
+    d.heel_width = 1200;
+    d.footing_thickness = 400;
+  }
+
+  void Draw() {
+    DrawMaterialsTable(sheet_.run(), totals_);
+    entities_ = ParseEntities(sheet_.dxf());
+  }
+
+  // The texts at a point of the table (origin (36500, 36000)), joined by "|".
+  std::string TextsAt(double x, double y) const {
+    std::string texts;
+    for (const DxfEntity& e : entities_) {
+      if (e.type == "TEXT" && e.Number(10) == 36500 + x && e.Number(20) == 36000 + y) {
+        texts += (texts.empty() ? "" : "|") + e.Get(1);
+      }
+    }
+    return texts;
+  }
+
+  // The lowest frame line.
+  double Bottom() const {
+    double bottom = 0;
+    for (const DxfEntity& e : entities_) {
+      if (e.Get(8) != "D-MTR-FRAM") continue;
+      bottom = std::min({bottom, e.Number(20) - 36000, e.Number(21) - 36000});
+    }
+    return bottom;
+  }
+
+  TestSheet sheet_;
+  RebarMassTotals totals_;
+  std::vector<DxfEntity> entities_;
+};
+
+TEST_F(MaterialsTable, ConcreteFormworkAndBaseMaterialsOfTheWall) {
+  totals_.AddRow("D13", 8.596);
+  Draw();
+  EXPECT_EQ(TextsAt(4050, -500), "0.600");
+  EXPECT_EQ(TextsAt(4050, -1000), "0.800");
+  EXPECT_EQ(TextsAt(4050, -1500), "1.400");
+  EXPECT_EQ(TextsAt(4050, -2000), "4.000");
+  EXPECT_EQ(TextsAt(4050, -2500), "0.800");
+  EXPECT_EQ(TextsAt(5350, -3000), "1.400");  // end formwork, a remark only
+  EXPECT_EQ(TextsAt(4050, -3500), "4.800");
+  EXPECT_EQ(TextsAt(4050, -6000), "  2.2");
+  EXPECT_EQ(TextsAt(4050, -6500), "  2.2");
+
+  // One diameter: three steel rows all the same, the unused two empty.
+  EXPECT_EQ(TextsAt(2000, -5000), "D13");
+  EXPECT_EQ(TextsAt(4050, -5000), "8.596");
+  EXPECT_EQ(TextsAt(2000, -4500), "");
+  EXPECT_EQ(TextsAt(4050, -4500), "0.000");
+  EXPECT_EQ(TextsAt(4050, -4000), "0.000");
+  EXPECT_EQ(TextsAt(4050, -5500), "8.596");
+  EXPECT_EQ(Bottom(), -6600);
+}
+
+TEST_F(MaterialsTable, FiveDiametersMoveTheLowerRowsDown) {
+  totals_.AddRow("D25", 4.0);
+  totals_.AddRow("D13", 1.0);
+  totals_.AddRow("D22", 0.0);  // used by a row of no bars: counted, not listed
+  totals_.AddRow("D19", 3.0);
+  totals_.AddRow("D16", 2.0);
+  Draw();
+  EXPECT_EQ(TextsAt(2000, -6000), "D13");  // the smallest just above the total
+  EXPECT_EQ(TextsAt(2000, -5500), "D16");
+  EXPECT_EQ(TextsAt(2000, -5000), "D19");
+  EXPECT_EQ(TextsAt(2000, -4500), "D25");
+  EXPECT_EQ(TextsAt(4050, -4500), "4.000");
+  EXPECT_EQ(TextsAt(2000, -4000), "");
+  EXPECT_EQ(TextsAt(4050, -4000), "0.000");
+  EXPECT_EQ(TextsAt(4050, -6500), "10.000");
+  EXPECT_EQ(TextsAt(4050, -7000), "  2.2");
+  EXPECT_EQ(TextsAt(4050, -7500), "  2.2");
+  EXPECT_EQ(TextsAt(200, -4500), "鉄　筋");
+  EXPECT_EQ(TextsAt(200, -7100), "基礎材");
+  EXPECT_EQ(Bottom(), -7600);
+}
+
+}  // namespace
+}  // namespace lwall
