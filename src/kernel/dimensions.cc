@@ -15,11 +15,17 @@ double ArrowHalfWidth(const RunState& run) {
   return kArrowLength * std::tan(15.0 * run.pi / 180.0);
 }
 
+// Label heights are whole numbers in the file. Every caller passes a sane
+// height; anything beyond the range of an integer is written as 0.
+std::int64_t WholeHeight(double height) {
+  if (!(std::fabs(height) < 1e15)) return 0;
+  return static_cast<std::int64_t>(std::floor(height));
+}
+
 void Label(RunState& run, Point text_at, double text_height, double rotation, Point second,
            std::string_view text) {
   const DrawContext& c = run.context;
-  run.dxf.WriteDxfAlignedText(c.layer, c.thickness, 0,
-                              static_cast<std::int64_t>(std::floor(text_height)), text, 1.0,
+  run.dxf.WriteDxfAlignedText(c.layer, c.thickness, 0, WholeHeight(text_height), text, 1.0,
                               rotation, run.dimension_text_style, text_at.x + c.origin.x,
                               text_at.y + c.origin.y, second.x + c.origin.x,
                               second.y + c.origin.y);
