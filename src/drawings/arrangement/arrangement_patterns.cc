@@ -9,9 +9,13 @@
 
 namespace lwall {
 
-std::string LengthLabel(double length) { return FormatWhole(length); }
+std::string LengthLabel(double length) {
+  return FormatWhole(length);
+}
 
-std::string DiameterText(int diameter) { return "D" + FormatInt(diameter); }
+std::string DiameterText(int diameter) {
+  return "D" + FormatInt(diameter);
+}
 
 double HalfLabelLength(std::string_view label) {
   return static_cast<double>(label.size()) * kLabelHeight / 2.0;

@@ -23,7 +23,9 @@ inline constexpr Point kWallFaceViewOrigin{20000, 42000};
 // Height of every dimension label and callout text of these views.
 inline constexpr double kLabelHeight = 125;
 
-inline void SetOrigin(RunState& run, Point origin) { SetOrigin(run, origin.x, origin.y); }
+inline void SetOrigin(RunState& run, Point origin) {
+  SetOrigin(run, origin.x, origin.y);
+}
 
 // "%5.0f" of a length: whole millimetres, at least five characters.
 std::string LengthLabel(double length);

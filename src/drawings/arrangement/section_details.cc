@@ -16,7 +16,9 @@ namespace {
 // Ties are always D13 whatever the design data say.
 constexpr int kTieDiameter = 13;
 
-double HalfDiameter(int diameter) { return std::floor(static_cast<double>(diameter) / 2.0); }
+double HalfDiameter(int diameter) {
+  return std::floor(static_cast<double>(diameter) / 2.0);
+}
 
 // The length the segments before `segment` take up.
 double LengthBefore(const BarArrangement& bar, int segment) {
@@ -26,14 +28,16 @@ double LengthBefore(const BarArrangement& bar, int segment) {
 }
 
 // One row of dots; a segment without bars (diameter 0) draws none.
-void DotRow(RunState& run, Point start, int diameter, double pitch, std::int64_t count,
-            int step_x, int step_y) {
+void DotRow(RunState& run, Point start, int diameter, double pitch, std::int64_t count, int step_x,
+            int step_y) {
   if (diameter == 0) return;
   SetOrigin(run, kSectionViewOrigin);
   DrawBarDots(run, start, diameter, pitch, count, step_x, step_y);
 }
 
-std::int64_t PlusOne(int count) { return static_cast<std::int64_t>(count) + 1; }
+std::int64_t PlusOne(int count) {
+  return static_cast<std::int64_t>(count) + 1;
+}
 
 // The horizontal wall bars, W4 a full diameter outside the front cover line
 // and W3 half a diameter outside the back one; each face's second row
@@ -119,8 +123,7 @@ void DrawS1Callout(RunState& run) {
     DrawTickChainVertical(run, {-20, y0 + p}, 0, p, *count, +1);
     // The last tie of an odd first segment sits at the first bar of the second.
     if (Q == 3 && P % 2 != 0) {
-      DrawTickChainVertical(run, {-20, run.chain_end.y}, 0, d.W3.pitch[1] + d.W3.pitch[2], 1,
-                            +1);
+      DrawTickChainVertical(run, {-20, run.chain_end.y}, 0, d.W3.pitch[1] + d.W3.pitch[2], 1, +1);
     }
   }
   const double above = d.footing_thickness + d.wall_height + 1000;
@@ -142,8 +145,8 @@ void FillS1Row(RunState& run) {
   row.unit_mass = UnitMass(kTieDiameter);
   const double vertical_bars =
       std::floor((static_cast<double>(d.W1.diameter[1]) + d.W2.diameter[1]) / 2.0);
-  row.l2 = std::ceil((d.wall_thickness - d.cover_wall_front - d.cover_wall_back) +
-                     vertical_bars + d.W3.diameter[1] + d.W4.diameter[1] + kTieDiameter);
+  row.l2 = std::ceil((d.wall_thickness - d.cover_wall_front - d.cover_wall_back) + vertical_bars +
+                     d.W3.diameter[1] + d.W4.diameter[1] + kTieDiameter);
   row.length = std::floor((row.l2 + 200) / 10) * 10 + 10;
   row.l1 = std::ceil((row.length - row.l2) / 2);
 }
@@ -213,16 +216,16 @@ void DrawCoverDimensions(RunState& run) {
   run.script.ScriptDimLinearH({-t / 2, yc}, {-t / 2 + cwf, yc}, front_line, origin);
   const std::string front_label = LengthLabel(cwf);
   DrawDimensionHorizontal(run, {-t / 2, yc}, {-t / 2 + cwf, yc}, front_line,
-                          {-t / 2 - HalfLabelLength(front_label), front_line.y + 20},
-                          kLabelHeight, front_label);
+                          {-t / 2 - HalfLabelLength(front_label), front_line.y + 20}, kLabelHeight,
+                          front_label);
 
   const Point back_line{t / 2, yc + 10};
   run.script.ScriptDimLinearH({t / 2, yc}, {t / 2 - cwb, yc}, back_line, origin);
-  DrawDimensionHorizontal(run, {t / 2, yc}, {t / 2 - cwb, yc}, back_line,
-                          {t / 2, back_line.y + 20}, kLabelHeight, LengthLabel(cwb));
+  DrawDimensionHorizontal(run, {t / 2, yc}, {t / 2 - cwb, yc}, back_line, {t / 2, back_line.y + 20},
+                          kLabelHeight, LengthLabel(cwb));
 
-  DrawDimensionVertical(run, {xc, H}, {xc, H - cft}, {xc - 10, H}, {xc - 10 - 20, H},
-                        kLabelHeight, LengthLabel(cft));
+  DrawDimensionVertical(run, {xc, H}, {xc, H - cft}, {xc - 10, H}, {xc - 10 - 20, H}, kLabelHeight,
+                        LengthLabel(cft));
 
   const std::string bottom_label = LengthLabel(cfb);
   DrawDimensionVertical(run, {xc, cfb}, {xc, 0}, {xc - 10, cfb},

@@ -107,10 +107,8 @@ void DrawBarW5(RunState& run, const WallBarLengthSet& lengths) {
   const double yc = d.footing_thickness + d.wall_height - d.cover_wall_top;
   const double leg = lengths.crown_leg;
   StartBar(run);
-  DrawPolyline(run, {{-w / 2 - 10, yc - leg},
-                     {-w / 2 - 10, yc},
-                     {w / 2 + 10, yc},
-                     {w / 2 + 10, yc - leg}});
+  DrawPolyline(
+      run, {{-w / 2 - 10, yc - leg}, {-w / 2 - 10, yc}, {w / 2 + 10, yc}, {w / 2 + 10, yc - leg}});
   BarCallout(run, {{0, yc}, {0, yc + 500}, {1500, yc + 500}}, {100, yc + 500}, "W5",
              d.W5.diameter[1]);
 }
@@ -120,8 +118,8 @@ void DrawBarW5(RunState& run, const WallBarLengthSet& lengths) {
 void DrawBarF1(RunState& run) {
   const DesignData& d = run.design;
   const double xr = d.wall_thickness / 2 + d.heel_width - d.cover_wall_back;
-  const double width = d.toe_width + d.wall_thickness + d.heel_width - d.cover_back_side -
-                       d.cover_front_side;
+  const double width =
+      d.toe_width + d.wall_thickness + d.heel_width - d.cover_back_side - d.cover_front_side;
   const double top = d.footing_thickness - d.cover_footing_top;
   StartBar(run);
   DrawPolyline(run, {{xr, d.cover_footing_bottom}, {xr, top}, {xr - width, top}});
@@ -135,16 +133,15 @@ void DrawBarF2(RunState& run) {
   const DesignData& d = run.design;
   const double xr = d.wall_thickness / 2 + d.heel_width - d.cover_wall_back;
   const double cfb = d.cover_footing_bottom;
-  const double leg =
-      std::min(FootingHookLength(d, d.F2.diameter[1], 2),
-               d.footing_thickness - d.cover_footing_top - cfb);
+  const double leg = std::min(FootingHookLength(d, d.F2.diameter[1], 2),
+                              d.footing_thickness - d.cover_footing_top - cfb);
   StartBar(run);
-  DrawPolyline(run, {{xr, cfb + leg},
-                     {xr, cfb},
-                     {-d.wall_thickness / 2 - d.toe_width + d.cover_wall_back, cfb}});
+  DrawPolyline(
+      run,
+      {{xr, cfb + leg}, {xr, cfb}, {-d.wall_thickness / 2 - d.toe_width + d.cover_wall_back, cfb}});
   const double xm = (d.heel_width - d.wall_thickness / 3) / 2;
-  BarCallout(run, {{xm, cfb}, {xm, cfb - 1000}, {xm - 1500, cfb - 1000}},
-             {xm - 1400, cfb - 1000}, "F2", d.F2.diameter[1]);
+  BarCallout(run, {{xm, cfb}, {xm, cfb - 1000}, {xm - 1500, cfb - 1000}}, {xm - 1400, cfb - 1000},
+             "F2", d.F2.diameter[1]);
 }
 
 }  // namespace
@@ -158,8 +155,8 @@ void DrawSectionView(RunState& run) {
   DrawSectionDimensions(run);
 
   const DesignData& d = run.design;
-  const WallBarLengthSet lengths = WallBarLengths(d, d.footing_thickness + d.wall_height,
-                                                  d.W2.diameter[1], d.W1.diameter[1]);
+  const WallBarLengthSet lengths =
+      WallBarLengths(d, d.footing_thickness + d.wall_height, d.W2.diameter[1], d.W1.diameter[1]);
   DrawBarW2(run, lengths);
   DrawBarW1(run, lengths);
   DrawBarW5(run, lengths);

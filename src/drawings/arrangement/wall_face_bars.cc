@@ -21,7 +21,9 @@ double CrownBarLevel(const DesignData& d) {
   return d.footing_thickness + d.wall_height - d.cover_wall_top;
 }
 // The level of the face labels above the wall.
-double LabelLevel(const DesignData& d) { return d.footing_thickness + d.wall_height + 2000; }
+double LabelLevel(const DesignData& d) {
+  return d.footing_thickness + d.wall_height + 2000;
+}
 // The last bar of a horizontal bar's first segment.
 double FirstSegmentTop(const DesignData& d, const BarArrangement& bar) {
   return d.footing_thickness - d.cover_footing_top + bar.pitch_count[1] * bar.pitch[1];
@@ -30,7 +32,9 @@ double FirstSegmentTop(const DesignData& d, const BarArrangement& bar) {
 double SecondSegmentStart(const DesignData& d, const BarArrangement& bar) {
   return FirstSegmentTop(d, bar) + bar.pitch[2];
 }
-std::int64_t PlusOne(int count) { return static_cast<std::int64_t>(count) + 1; }
+std::int64_t PlusOne(int count) {
+  return static_cast<std::int64_t>(count) + 1;
+}
 
 void DrawCentreLine(RunState& run) {
   SelectLayer(run, "D-BMK");
@@ -135,7 +139,8 @@ struct S1Marks {
 S1Marks DrawS1Marks(RunState& run) {
   const DesignData& d = run.design;
   const std::int64_t P = d.W2.pitch_count[1];
-  const std::int64_t Q = std::max<std::int64_t>(d.W2.pitch_count[2] - 1, 0);
+  const std::int64_t Q =
+      std::max<std::int64_t>(static_cast<std::int64_t>(d.W2.pitch_count[2]) - 1, 0);
   const std::int64_t s = static_cast<std::int64_t>(d.W4.pitch_count[1]) + d.W4.pitch_count[2];
   const double base = d.footing_thickness - d.cover_footing_top;
   const double ytop1 = FirstSegmentTop(d, d.W4);
@@ -192,8 +197,8 @@ void Bubble(RunState& run, Point p, std::string_view mark, int diameter) {
 
 // A chain across a face's vertical bars low on the wall, from the first bar
 // off the centre line outwards; the bubble sits `bubble_dx` from its tail.
-void DrawVerticalBarCallout(RunState& run, const BarArrangement& bar, double chain_y,
-                            int direction, double bubble_dx, std::string_view mark) {
+void DrawVerticalBarCallout(RunState& run, const BarArrangement& bar, double chain_y, int direction,
+                            double bubble_dx, std::string_view mark) {
   StartCallout(run);
   DrawTickChainHorizontal(run, {direction * bar.pitch[1], chain_y}, 1000, bar.pitch[1],
                           bar.pitch_count[1], direction);
@@ -202,8 +207,8 @@ void DrawVerticalBarCallout(RunState& run, const BarArrangement& bar, double cha
 
 // Two chains up a face's horizontal bars at `x`, one per segment, then the
 // bubble and a line `leader_dx` long from the chain's tail.
-void DrawHorizontalBarCallout(RunState& run, const BarArrangement& bar, double x,
-                              double bubble_dx, double leader_dx, std::string_view mark) {
+void DrawHorizontalBarCallout(RunState& run, const BarArrangement& bar, double x, double bubble_dx,
+                              double leader_dx, std::string_view mark) {
   const DesignData& d = run.design;
   StartCallout(run);
   DrawTickChainVertical(run, {x, d.footing_thickness - d.cover_footing_top}, 1000, bar.pitch[1],
@@ -223,11 +228,10 @@ void DrawCrownBarCallout(RunState& run, int direction, double bubble_dx) {
   const BarArrangement& W5 = d.W5;
   const double yw = d.footing_thickness + d.wall_height - 100 - 1.5 * d.W4.pitch[2];
   StartCallout(run);
-  DrawTickChainHorizontal(run, {direction * W5.pitch[1], yw}, 500, W5.pitch[1],
-                          W5.pitch_count[1], direction);
+  DrawTickChainHorizontal(run, {direction * W5.pitch[1], yw}, 500, W5.pitch[1], W5.pitch_count[1],
+                          direction);
   const Point end = run.chain_end;
-  DrawPolyline(run,
-               {end, {end.x, end.y + 800}, {end.x + direction * 1500, end.y + 800}});
+  DrawPolyline(run, {end, {end.x, end.y + 800}, {end.x + direction * 1500, end.y + 800}});
   Bubble(run, {end.x + bubble_dx, end.y + 800}, "W5", W5.diameter[1]);
 }
 

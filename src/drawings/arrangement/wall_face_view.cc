@@ -23,14 +23,12 @@ void DrawWallFaceOutline(RunState& run) {
 
 // A cover or overall dimension up a face, labelled with its measured length
 // at x = line_x - 50 and y = base_y less n·125/divisor for a label of n bytes.
-void FaceDimension(RunState& run, Point a, Point b, double line_x, double base_y,
-                   double divisor) {
+void FaceDimension(RunState& run, Point a, Point b, double line_x, double base_y, double divisor) {
   const Point line_start{line_x, a.y};
   run.script.ScriptDimLinearV(a, b, line_start, run.context.origin);
   const std::string label = LengthLabel(std::fabs(a.y - b.y));
   const double shift = static_cast<double>(label.size()) * kLabelHeight / divisor;
-  DrawDimensionVertical(run, a, b, line_start, {line_x - 50, base_y - shift}, kLabelHeight,
-                        label);
+  DrawDimensionVertical(run, a, b, line_start, {line_x - 50, base_y - shift}, kLabelHeight, label);
 }
 
 // One height chain: overall height on the outer line; bottom cover, the
@@ -59,20 +57,18 @@ void DrawFaceHeightChain(RunState& run, const BarArrangement& bar, double measur
   const Point origin = run.context.origin;
 
   run.script.ScriptDimLinearV(at(y1), at(y2), {chain_line_x, y1}, origin);
-  SpacingDimension(run, true, at(y1), at(y2), {chain_line_x, y1}, bar.pitch_count[1],
-                   bar.pitch[1], true,
-                   [&](std::string_view label, std::size_t, std::size_t) {
+  SpacingDimension(run, true, at(y1), at(y2), {chain_line_x, y1}, bar.pitch_count[1], bar.pitch[1],
+                   true, [&](std::string_view label, std::size_t, std::size_t) {
                      return Point{chain_line_x - 50, (y1 + y2) / 2 - HalfLabelLength(label)};
                    });
 
   // Both parts of a split label stand where a five-character label would,
   // the count and pitch 150 left of the length.
   run.script.ScriptDimLinearV(at(y2), at(y3), {chain_line_x, y2}, origin);
-  SpacingDimension(run, true, at(y2), at(y3), {chain_line_x, y2}, bar.pitch_count[2],
-                   bar.pitch[2], false,
-                   [&](std::string_view, std::size_t index, std::size_t labels) {
-                     const double x = labels == 2 && index == 0 ? chain_line_x - 200
-                                                                : chain_line_x - 50;
+  SpacingDimension(run, true, at(y2), at(y3), {chain_line_x, y2}, bar.pitch_count[2], bar.pitch[2],
+                   false, [&](std::string_view, std::size_t index, std::size_t labels) {
+                     const double x =
+                         labels == 2 && index == 0 ? chain_line_x - 200 : chain_line_x - 50;
                      return Point{x, (y2 + y3) / 2 - 312.5};
                    });
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "drawings/arrangement/arrangement_test_util.h"
 #include "driver/sheet.h"
 
@@ -11,8 +13,8 @@ namespace lwall {
 namespace {
 
 using testing::CountScriptLines;
-using testing::TextsOf;
 using testing::TestSheet;
+using testing::TextsOf;
 
 // Example: t 300, T 500, K 1200, H 400, Hw 2000, covers 70/100/50/50/50/50, top 50.
 class ExampleArrangement : public ::testing::Test {
@@ -60,8 +62,9 @@ TEST_F(ExampleArrangement, CoverDimensions) {
             1);
   // The footing covers have no script command of their own.
   EXPECT_EQ(sheet.script().find("dimlinear 10675"), std::string::npos);
-  EXPECT_EQ(CountScriptLines(sheet.script(), "PLINE 10675,42400 10665,42400 10665,42300 10675,42300 "),
-            1);
+  EXPECT_EQ(
+      CountScriptLines(sheet.script(), "PLINE 10675,42400 10665,42400 10665,42300 10675,42300 "),
+      1);
 }
 
 TEST_F(ExampleArrangement, WallFaceOutlineAndLabels) {
@@ -118,9 +121,9 @@ TEST(ArrangementSheet, WholeSheetStaysWellFormed) {
   OutputStream dxf;
   OutputStream script;
   std::string message;
-  ASSERT_EQ(DrawSheet(testing::ExampleDesignText(), testing::ExampleLayerText(), dxf, script,
-                      message),
-            kExitOk);
+  ASSERT_EQ(
+      DrawSheet(testing::ExampleDesignText(), testing::ExampleLayerText(), dxf, script, message),
+      kExitOk);
   const std::vector<std::string> lines = testing::SplitLines(dxf.contents());
   ASSERT_GE(lines.size(), 4u);
   EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
@@ -137,6 +140,26 @@ TEST(ArrangementSheet, EmptyDesignDrawsWithoutNonFiniteNumbers) {
     EXPECT_EQ(out->find("inf"), std::string::npos);
   }
   EXPECT_EQ(sheet.run().schedule[kRowS1].count, 0);
+}
+
+// Damaged data: the most negative counts and diameters (no loop runs, but
+// every count + 1 or - 1 must not overflow) and pitches near the largest double.
+TEST(ArrangementSheet, ExtremeDesignValuesStayDefined) {
+  TestSheet sheet;
+  DesignData& d = sheet.design();
+  for (BarArrangement* bar : {&d.F1, &d.F2, &d.F3, &d.F4, &d.W1, &d.W2, &d.W3, &d.W4, &d.W5}) {
+    bar->segment_count = std::numeric_limits<int>::min();
+    for (int i = 1; i <= 5; ++i) {
+      bar->diameter[i] = std::numeric_limits<int>::min();
+      bar->pitch[i] = 1e308;
+      bar->pitch_count[i] = std::numeric_limits<int>::min();
+    }
+  }
+  DrawReinforcementArrangement(sheet.run());
+  for (const std::string* out : {&sheet.dxf(), &sheet.script()}) {
+    EXPECT_EQ(out->find("nan"), std::string::npos);
+    EXPECT_EQ(out->find("inf"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ TEST(LinearDimension, LabelIsCentredByItsOwnLength) {
   ASSERT_EQ(five.size(), 1u);
   EXPECT_EQ(five[0].Get(10), "49687");  // 49999.5 - 5·62.5, half away from zero
   EXPECT_EQ(five[0].Get(20), " -480");
-  EXPECT_EQ(CountScriptLines(sheet.script(), "dimlinear     0,    0     0,100000 V  -500,    0 "), 1);
+  EXPECT_EQ(CountScriptLines(sheet.script(), "dimlinear     0,    0     0,100000 V  -500,    0 "),
+            1);
 }
 
 TEST(SectionView, WithoutToeTheOutlineKeepsElevenPoints) {
