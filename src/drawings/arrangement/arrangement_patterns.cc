@@ -1,0 +1,78 @@
+// Linear dimensions, bar callouts and spacing dimensions of the arrangement views.
+#include "drawings/arrangement/arrangement_patterns.h"
+
+#include <cmath>
+
+#include "common/number_format.h"
+#include "kernel/dimensions.h"
+#include "kernel/primitives.h"
+
+namespace lwall {
+
+std::string LengthLabel(double length) {
+  return FormatWhole(length);
+}
+
+std::string DiameterText(int diameter) {
+  return "D" + FormatInt(diameter);
+}
+
+double HalfLabelLength(std::string_view label) {
+  return static_cast<double>(label.size()) * kLabelHeight / 2.0;
+}
+
+void LinearDimensionVertical(RunState& run, Point a, Point b, double line_x, double label_x) {
+  const Point line_start{line_x, a.y};
+  run.script.ScriptDimLinearV(a, b, line_start, run.context.origin);
+  const std::string label = LengthLabel(std::fabs(a.y - b.y));
+  const Point label_at{label_x, (a.y + b.y) / 2.0 - HalfLabelLength(label)};
+  DrawDimensionVertical(run, a, b, line_start, label_at, kLabelHeight, label);
+}
+
+void LinearDimensionHorizontal(RunState& run, Point a, Point b, double line_y, double label_y) {
+  const Point line_start{a.x, line_y};
+  run.script.ScriptDimLinearH(a, b, line_start, run.context.origin);
+  const std::string label = LengthLabel(std::fabs(a.x - b.x));
+  const Point label_at{(a.x + b.x) / 2.0 - HalfLabelLength(label), label_y};
+  DrawDimensionHorizontal(run, a, b, line_start, label_at, kLabelHeight, label);
+}
+
+void BarCallout(RunState& run, std::initializer_list<Point> leader, Point bubble,
+                std::string_view mark, int diameter) {
+  SelectLayer(run, "D-STR-DIM");
+  const Point* p = leader.begin();
+  if (leader.size() == 3) {
+    run.script.ScriptLeader(p[0], p[1], p[2], run.context.origin);
+    DrawArrowLine(run, p[0], p[1], p[2]);
+  } else {
+    run.script.ScriptLeader(p[0], p[1], run.context.origin);
+    DrawArrowLine(run, p[0], p[1]);
+  }
+  SelectLayer(run, "D-STR-HTXT");
+  DrawBarMarkBubble(run, bubble, 200, 125, 0, mark, DiameterText(diameter));
+}
+
+std::vector<std::string> SpacingLabels(std::int64_t count, double pitch, bool joined) {
+  const double length = static_cast<double>(count) * pitch;
+  if (count == 1) return {LengthLabel(length)};
+  std::string count_pitch = FormatInt(count) + "×" + FormatFixed(pitch, 3, 0);
+  std::string total = "=" + LengthLabel(length);
+  if (joined) return {count_pitch + total};
+  return {count_pitch, total};
+}
+
+void SpacingDimension(RunState& run, bool vertical, Point a, Point b, Point line_start,
+                      std::int64_t count, double pitch, bool joined,
+                      const SpacingLabelPlace& place) {
+  const std::vector<std::string> labels = SpacingLabels(count, pitch, joined);
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    const Point label_at = place(labels[i], i, labels.size());
+    if (vertical) {
+      DrawDimensionVertical(run, a, b, line_start, label_at, kLabelHeight, labels[i]);
+    } else {
+      DrawDimensionHorizontal(run, a, b, line_start, label_at, kLabelHeight, labels[i]);
+    }
+  }
+}
+
+}  // namespace lwall
