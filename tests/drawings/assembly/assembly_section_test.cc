@@ -35,9 +35,7 @@ TEST_F(AssemblySectionTest, WallBarsAndCrownCapMatchTheirScheduleRows) {
   EXPECT_EQ(bars[0], (std::vector<Point>{{95, 70}, {-100, 70}, {-100, 1875}}));
   EXPECT_EQ(bars[2], (std::vector<Point>{{-110, 1705}, {-110, 2350}, {110, 2350}, {110, 1705}}));
   const BarScheduleRow& w2 = sheet.run().schedule[kRowW2];
-  EXPECT_EQ(w2.mark, "W2");
   EXPECT_EQ(w2.diameter_text, "D13");
-  EXPECT_EQ(w2.count, 4);
   EXPECT_DOUBLE_EQ(w2.l1, 1805);
   EXPECT_DOUBLE_EQ(w2.l2, 195);
   EXPECT_DOUBLE_EQ(w2.length, 2000);
