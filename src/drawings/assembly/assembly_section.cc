@@ -98,7 +98,7 @@ void DrawFootingTopBar(RunState& run) {
   const double hook = FootingHookLength(d, dF1, 2);
   const double top = d.footing_thickness - d.cover_footing_top;
   const double xr = d.wall_thickness / 2 + d.heel_width - d.cover_wall_back + dF1;
-  const double xl = xr - run_length - 2 * dF1;
+  const double xl = xr - run_length - 2.0 * dF1;
   StartBar(run);
   DrawPolyline(run, {{xr, d.cover_footing_bottom}, {xr, top}, {xl, top}, {xl, top + hook}});
   BarCallout(run, {{xr / 2, top}, {xr / 2, top + 500}, {xr / 2 + 1500, top + 500}},

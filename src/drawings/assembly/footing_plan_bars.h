@@ -1,6 +1,5 @@
-// The footing slab plan's reinforcement: the reference line with the face
-// labels and the title, the bars of both faces, the staggered S2 ties and the
-// callouts; fills the schedule rows of F3, F4 and S2.
+// The footing slab plan's reinforcement: reference line, face labels and
+// title, the bars of both faces, the staggered S2 ties and the callouts.
 #ifndef LWALL_DRAWINGS_ASSEMBLY_FOOTING_PLAN_BARS_H_
 #define LWALL_DRAWINGS_ASSEMBLY_FOOTING_PLAN_BARS_H_
 

@@ -1,6 +1,5 @@
-// The footing slab plan's outline and dimensions: overall length, the spacing
-// of the cross bars F1 and F2, and along both edges the width, the end covers
-// and the segment chains of the longitudinal bars F3 (top) and F4 (bottom).
+// The footing slab plan's outline and dimensions: its length, the F1 and F2
+// spacing, and along both edges the width, end covers and F3/F4 segments.
 #ifndef LWALL_DRAWINGS_ASSEMBLY_FOOTING_PLAN_DIMENSIONS_H_
 #define LWALL_DRAWINGS_ASSEMBLY_FOOTING_PLAN_DIMENSIONS_H_
 
