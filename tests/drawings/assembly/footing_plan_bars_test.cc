@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -86,7 +87,8 @@ TEST_F(FootingPlanBarsTest, OtherPitchesTieOverTheWholePitchesReaching500) {
 }
 
 TEST_F(FootingPlanBarsTest, NoTiesWithoutAUsablePitchOrAPairOfBars) {
-  for (auto [pitch, f3_count] : {std::pair{250.0, 0}, {0.0, 4}, {-250.0, 4}, {1e-320, 4}}) {
+  for (auto [pitch, f3_count] :
+       {std::pair{250.0, 0}, {0.0, 4}, {-250.0, 4}, {1e-320, 4}, {HUGE_VAL, 4}}) {
     SCOPED_TRACE(pitch);
     sheet.emplace();
     Arrange(pitch, f3_count);
