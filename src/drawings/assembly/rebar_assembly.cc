@@ -1,8 +1,43 @@
-// The rebar assembly drawing, view by view.
+// The rebar assembly drawing: the sheet frame, the title, then the assembly
+// section and the footing slab plan.
 #include "drawings/assembly/rebar_assembly.h"
+
+#include "drawings/assembly/assembly_section.h"
+#include "drawings/assembly/footing_plan_bars.h"
+#include "drawings/assembly/footing_plan_dimensions.h"
+#include "kernel/primitives.h"
 
 namespace lwall {
 
-void DrawRebarAssemblyDrawing(RunState& run) { (void)run; }
+namespace {
+
+// The frame around the whole sheet; its size is that of the sheet, not of
+// the wall.
+void DrawSheetFrame(RunState& run) {
+  SetOrigin(run, 4000, 24000);
+  SelectLayer(run, "D-TTL-FRAM");
+  DrawPolyline(run, {{0, 0}, {0, 27500}, {40000, 27500}, {40000, 0}, {0, 0}});
+}
+
+// The title stands 1500 above the wall top, starting 1500 left of the back face.
+void DrawAssemblyTitle(RunState& run) {
+  const DesignData& d = run.design;
+  const double t = d.wall_thickness;
+  const double y = d.footing_thickness + d.wall_height + 1500;
+  SetOrigin(run, 20000, 31000);
+  SelectLayer(run, "D-STR-HTXT");
+  DrawAlignedText(run, {t / 2 - 1500, y}, {t / 2 - 1000, y}, 400, 0, "鉄 筋 組 立 図", "KANJI");
+}
+
+}  // namespace
+
+void DrawRebarAssemblyDrawing(RunState& run) {
+  DrawSheetFrame(run);
+  DrawAssemblyTitle(run);
+  SelectLayer(run, "D-STR-STR1");
+  DrawAssemblySection(run);
+  DrawFootingPlanOutlineAndDimensions(run);
+  DrawFootingPlanBars(run);
+}
 
 }  // namespace lwall

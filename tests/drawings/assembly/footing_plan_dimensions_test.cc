@@ -1,0 +1,91 @@
+#include "drawings/assembly/footing_plan_dimensions.h"
+
+#include <gtest/gtest.h>
+
+#include "drawings/assembly/assembly_test_support.h"
+#include "support/test_sheet.h"
+
+namespace lwall {
+namespace {
+
+using testing::ParseEntities;
+using testing::ScriptLinesStartingWith;
+using testing::TestSheet;
+
+// "x,y" of the first label reading `text` ("" when there is none).
+std::string LabelAt(const std::string& dxf, const std::string& text) {
+  for (const auto& e : ParseEntities(dxf)) {
+    if (e.type == "TEXT" && e.Get(1) == text) return e.Get(10) + "," + e.Get(20);
+  }
+  return "";
+}
+
+TEST(FootingPlanDimensions, OnlyTheFirstLabelLacksTheKanjiStyle) {
+  TestSheet sheet;
+  DrawFootingPlanOutlineAndDimensions(sheet.run());
+  std::vector<std::string> styles;
+  for (const auto& e : ParseEntities(sheet.dxf())) {
+    if (e.type == "TEXT") styles.push_back(e.Get(7));
+  }
+  ASSERT_GT(styles.size(), 2u);
+  EXPECT_EQ(styles[0], "");  // the overall length
+  for (std::size_t i = 1; i < styles.size(); ++i) EXPECT_EQ(styles[i], "KANJI") << i;
+  EXPECT_EQ(sheet.run().dimension_text_style, "KANJI");
+}
+
+TEST(FootingPlanDimensions, SpacingLabelsAreCentredByTheirEncodedLength) {
+  TestSheet sheet;  // F1 and F2: 4 x 250 from the reference line
+  DrawFootingPlanOutlineAndDimensions(sheet.run());
+  // "4×250" is six bytes: centred on y = 500 it starts 375 lower. The plan's
+  // right edge is at 1350, the dimension line 2100 beyond it.
+  EXPECT_EQ(LabelAt(sheet.dxf(), "4×250"), "13250,32125");
+  EXPECT_EQ(LabelAt(sheet.dxf(), "=  1000"), "13400,32063");  // 500 - 7 x 62.5
+  // Both spacing commands break their text with "\P"; F2's measures downwards.
+  const auto m = ScriptLinesStartingWith(sheet.script(), "dimlinear 11450,32000");
+  ASSERT_EQ(m.size(), 2u);
+  EXPECT_EQ(m[0], "dimlinear 11450,32000 11450,33000 M 4×250 \\P=  1000");
+  EXPECT_EQ(m[1], "dimlinear 11450,32000 11450,31000 M 4×250 \\P=  1000");
+}
+
+TEST(FootingPlanDimensions, OnePitchSegmentsGetTheirLengthAlone) {
+  TestSheet sheet;
+  DesignData& d = sheet.design();
+  d.F3 = {1, {0, 13}, {0, 250}, {0, 1}};
+  d.F4 = d.F3;
+  DrawFootingPlanOutlineAndDimensions(sheet.run());
+  // The segment runs from x = -600 to -350. Top: "  250" at yd + 50; bottom:
+  // "   250" (one blank more) at yd + 350.
+  EXPECT_EQ(LabelAt(sheet.dxf(), "  250"), " 9213,35150");
+  EXPECT_EQ(LabelAt(sheet.dxf(), "   250"), " 9150,29250");
+  EXPECT_EQ(ScriptLinesStartingWith(sheet.script(),
+                                    "dimlinear  9400,33100  9650,33100 M 1×250 \\P=   250 ")
+                .size(),
+            1u);
+}
+
+TEST(FootingPlanDimensions, SegmentCountsOutsideOneToFive) {
+  // Without segments the chains are empty, the widths and covers remain:
+  // the overall length, F1, F2 and three dimensions along each edge.
+  TestSheet empty;
+  empty.design().F3.segment_count = 0;
+  empty.design().F4.segment_count = 0;
+  DrawFootingPlanOutlineAndDimensions(empty.run());
+  EXPECT_EQ(ScriptLinesStartingWith(empty.script(), "dimlinear").size(), 9u);
+
+  // A count above five walks the five segments there are.
+  auto draw = [](int segment_count) {
+    TestSheet sheet;
+    for (BarArrangement* bars : {&sheet.design().F3, &sheet.design().F4}) {
+      *bars = {
+          segment_count, {0, 13, 13, 13, 13, 13}, {0, 100, 200, 300, 400, 500}, {0, 1, 2, 3, 4, 5}};
+    }
+    DrawFootingPlanOutlineAndDimensions(sheet.run());
+    return sheet.script();
+  };
+  const std::string six = draw(6);
+  EXPECT_EQ(six, draw(5));
+  EXPECT_EQ(ScriptLinesStartingWith(six, "dimlinear").size(), 19u);
+}
+
+}  // namespace
+}  // namespace lwall
