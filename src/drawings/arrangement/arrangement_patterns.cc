@@ -1,4 +1,4 @@
-// Linear dimensions, bar callouts and spacing dimensions of the arrangement views.
+// Linear dimensions and spacing dimensions of the arrangement views.
 #include "drawings/arrangement/arrangement_patterns.h"
 
 #include <cmath>
@@ -11,10 +11,6 @@ namespace lwall {
 
 std::string LengthLabel(double length) {
   return FormatWhole(length);
-}
-
-std::string DiameterText(int diameter) {
-  return "D" + FormatInt(diameter);
 }
 
 double HalfLabelLength(std::string_view label) {
@@ -35,21 +31,6 @@ void LinearDimensionHorizontal(RunState& run, Point a, Point b, double line_y, d
   const std::string label = LengthLabel(std::fabs(a.x - b.x));
   const Point label_at{(a.x + b.x) / 2.0 - HalfLabelLength(label), label_y};
   DrawDimensionHorizontal(run, a, b, line_start, label_at, kLabelHeight, label);
-}
-
-void BarCallout(RunState& run, std::initializer_list<Point> leader, Point bubble,
-                std::string_view mark, int diameter) {
-  SelectLayer(run, "D-STR-DIM");
-  const Point* p = leader.begin();
-  if (leader.size() == 3) {
-    run.script.ScriptLeader(p[0], p[1], p[2], run.context.origin);
-    DrawArrowLine(run, p[0], p[1], p[2]);
-  } else {
-    run.script.ScriptLeader(p[0], p[1], run.context.origin);
-    DrawArrowLine(run, p[0], p[1]);
-  }
-  SelectLayer(run, "D-STR-HTXT");
-  DrawBarMarkBubble(run, bubble, 200, 125, 0, mark, DiameterText(diameter));
 }
 
 std::vector<std::string> SpacingLabels(std::int64_t count, double pitch, bool joined) {

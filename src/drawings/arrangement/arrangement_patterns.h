@@ -1,6 +1,6 @@
 // The patterns the section view and the wall face view repeat: a linear
-// dimension labelled with its measured length, a bar callout, and a spacing
-// dimension labelled count × pitch = length.
+// dimension labelled with its measured length and a spacing dimension
+// labelled count × pitch = length.
 #ifndef LWALL_DRAWINGS_ARRANGEMENT_ARRANGEMENT_PATTERNS_H_
 #define LWALL_DRAWINGS_ARRANGEMENT_ARRANGEMENT_PATTERNS_H_
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/geometry.h"
+#include "kernel/bar_callout.h"
 #include "kernel/run_state.h"
 
 namespace lwall {
@@ -29,8 +30,6 @@ inline void SetOrigin(RunState& run, Point origin) {
 
 // "%5.0f" of a length: whole millimetres, at least five characters.
 std::string LengthLabel(double length);
-// "D13" for a bar of diameter 13.
-std::string DiameterText(int diameter);
 // Half the drawn length of a label: labels are centred by their byte count,
 // each byte taking 125/2 of the text height.
 double HalfLabelLength(std::string_view label);
@@ -41,12 +40,6 @@ double HalfLabelLength(std::string_view label);
 void LinearDimensionVertical(RunState& run, Point a, Point b, double line_x, double label_x);
 // The horizontal mirror: line at y = line_y from a.x, label at y = label_y.
 void LinearDimensionHorizontal(RunState& run, Point a, Point b, double line_y, double label_y);
-
-// Calls out a bar: a leader (two or three points, the arrowhead at the first,
-// which lies on the bar) and the bubble with the mark and "D<diameter>".
-// Leaves layer "D-STR-HTXT" current.
-void BarCallout(RunState& run, std::initializer_list<Point> leader, Point bubble,
-                std::string_view mark, int diameter);
 
 // The labels of a dimension over `count` pitches of `pitch`: the length alone
 // for a single pitch; otherwise "count×pitch" and "=length", joined into one

@@ -1,4 +1,4 @@
-// Bar callouts and schedule row heads of the assembly drawing.
+// Schedule row heads of the assembly drawing.
 #include "drawings/assembly/bar_marks.h"
 
 #include "common/number_format.h"
@@ -6,29 +6,6 @@
 #include "kernel/rebar_rules.h"
 
 namespace lwall {
-
-std::string DiameterText(int diameter) {
-  return "D" + FormatInt(diameter);
-}
-
-void MarkBubble(RunState& run, Point at, std::string_view mark, int diameter) {
-  SelectLayer(run, "D-STR-HTXT");
-  DrawBarMarkBubble(run, at, 200, 125, 0, mark, DiameterText(diameter));
-}
-
-void BarCallout(RunState& run, std::initializer_list<Point> leader, Point bubble,
-                std::string_view mark, int diameter) {
-  SelectLayer(run, "D-STR-DIM");
-  const Point* p = leader.begin();
-  if (leader.size() == 3) {
-    run.script.ScriptLeader(p[0], p[1], p[2], run.context.origin);
-    DrawArrowLine(run, p[0], p[1], p[2]);
-  } else if (leader.size() == 2) {
-    run.script.ScriptLeader(p[0], p[1], run.context.origin);
-    DrawArrowLine(run, p[0], p[1]);
-  }
-  MarkBubble(run, bubble, mark, diameter);
-}
 
 void MarkRow(BarScheduleRow& row, std::string_view mark, std::string_view shape_code, int diameter,
              std::int64_t count) {

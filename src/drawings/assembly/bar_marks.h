@@ -1,5 +1,4 @@
-// How the assembly drawing names a bar: its diameter text, its callout (a
-// leader to a bar-mark bubble) and the head of its bar schedule row.
+// The head of a bar schedule row as the assembly drawing writes it.
 #ifndef LWALL_DRAWINGS_ASSEMBLY_BAR_MARKS_H_
 #define LWALL_DRAWINGS_ASSEMBLY_BAR_MARKS_H_
 
@@ -9,17 +8,11 @@
 #include <string_view>
 
 #include "common/geometry.h"
+#include "kernel/bar_callout.h"
 #include "kernel/bar_schedule.h"
 #include "kernel/run_state.h"
 
 namespace lwall {
-
-// "D13" for a diameter of 13.
-std::string DiameterText(int diameter);
-
-// The bubble of a bar mark on layer "D-STR-HTXT", in the size every callout
-// of the sheet uses.
-void MarkBubble(RunState& run, Point at, std::string_view mark, int diameter);
 
 // A leader of two or three points on layer "D-STR-DIM", its arrowhead at the
 // first point (on the bar), then the mark's bubble at `bubble`.

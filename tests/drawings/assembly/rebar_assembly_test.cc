@@ -37,29 +37,5 @@ TEST(RebarAssemblyDrawing, FrameThenTitleThenTheFirstBar) {
   EXPECT_EQ(sheet.run().context.layer, "D-STR-DIM");
 }
 
-TEST(RebarAssemblyDrawing, ExampleRunWritesWellFormedFiles) {
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("lwall_assembly_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  for (const char* name : {"tempoL.dat", "GasouL.dat"}) {
-    fs::copy_file(fs::path(LWALL_EXAMPLES_DIR) / "standard" / name, dir / name,
-                  fs::copy_options::overwrite_existing);
-  }
-  const std::string command = "cd '" + dir.string() + "' && '" LWALL_BINARY "' > /dev/null";
-  ASSERT_EQ(std::system(command.c_str()), 0);
-  const std::string dxf = ReadFileText((dir / "Lwall.dxf").string());
-  const std::string script = ReadFileText((dir / "tempoL.scr").string());
-  fs::remove_all(dir);
-  for (const std::string* out : {&dxf, &script}) {
-    EXPECT_EQ(out->find("nan"), std::string::npos);
-    EXPECT_EQ(out->find("inf"), std::string::npos);
-  }
-  EXPECT_NE(script.find("PLINE  4000,24000  4000,51500 "), std::string::npos);
-  int titles = 0;
-  for (const auto& e : ParseFileEntities(dxf)) titles += e.Get(1) == "底　版";
-  EXPECT_EQ(titles, 1);
-  EXPECT_EQ(SplitLines(dxf).back(), "EOF");
-}
-
 }  // namespace
 }  // namespace lwall
