@@ -1,22 +1,19 @@
 // Runs the built program on the bundled example, as a user would, and checks
 // the outline of the whole sheet.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cctype>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <string>
 
+#include "support/program_run.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::ParseFileEntities;
-using testing::ReadFileText;
 using testing::SplitLines;
 
 // Expected counts for the example, worked out from its design: 31 bar dots
@@ -84,32 +81,14 @@ bool HasNonFiniteNumber(const std::string& bytes) {
   return false;
 }
 
-class ExampleRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "lwall-e2e-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    for (const auto& input : fs::directory_iterator(fs::path(LWALL_EXAMPLES_DIR) / "standard")) {
-      fs::copy_file(input.path(), dir_ / input.path().filename());
-    }
-    const std::string command =
-        "cd '" + dir_.string() + "' && '" LWALL_BINARY "' > stdout.txt 2>&1";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    exit_status_ = WEXITSTATUS(status);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_;
-  int exit_status_ = -1;
-};
-
-TEST_F(ExampleRun, WritesTheWholeSheetWellFormed) {
-  EXPECT_EQ(exit_status_, 0);
-  EXPECT_EQ(ReadFileText((dir_ / "stdout.txt").string()), "");
-  const std::string dxf = ReadFileText((dir_ / "Lwall.dxf").string());
-  const std::string script = ReadFileText((dir_ / "tempoL.scr").string());
+TEST(ExampleRun, WritesTheWholeSheetWellFormed) {
+  testing::TempDir dir;
+  dir.CopyExample();
+  const testing::ProgramResult result = testing::RunProgramIn(dir);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.output, "");
+  const std::string dxf = dir.Read("Lwall.dxf");
+  const std::string script = dir.Read("tempoL.scr");
 
   EXPECT_TRUE(dxf.starts_with("0\r\nSECTION\r\n2\r\nTABLES\r\n0\r\nTABLE\r\n2\r\nLTYPE\r\n"));
   EXPECT_TRUE(dxf.ends_with("\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n"));

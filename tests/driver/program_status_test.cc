@@ -32,33 +32,6 @@ const std::vector<std::string> kDxfHead = {"0", "SECTION", "2", "TABLES", "0", "
 const std::string kWidthMessage = "幅の制限を超えています。\n";
 const std::string kHeightMessage = "高さの制限を超えています。\n";
 
-TEST(Program, DrawsTheExample) {
-  TempDir dir;
-  dir.CopyExample();
-  const auto result = RunProgramIn(dir);
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.output, "");
-  const std::string dxf = dir.Read("Lwall.dxf");
-  const std::vector<std::string> lines = SplitLines(dxf);
-  ASSERT_GT(lines.size(), 12u);
-  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 8), kDxfHead);
-  EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
-            (std::vector<std::string>{"0", "ENDSEC", "0", "EOF"}));
-  EXPECT_EQ(dxf.substr(dxf.size() - 5), "EOF\r\n");
-  // Every line of both files ends with CR LF.
-  for (const char* name : {"Lwall.dxf", "tempoL.scr"}) {
-    const std::string bytes = dir.Read(name);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-      if (bytes[i] == '\n') {
-        ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " at " << i;
-      }
-      if (bytes[i] == '\r') {
-        ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << name << " at " << i;
-      }
-    }
-  }
-}
-
 TEST(Program, RunsTwiceToTheSameBytes) {
   TempDir dir;
   dir.CopyExample();
