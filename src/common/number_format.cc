@@ -3,70 +3,110 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace lwall {
 
-std::string FormatFixed(double value, int width, int precision) {
+namespace {
+
+// Pads `text` (of `size` characters) on the left to `width` and appends it.
+void AppendPadded(std::string& out, const char* text, std::size_t size, int width) {
+  if (width > 0 && size < static_cast<std::size_t>(width)) {
+    out.append(static_cast<std::size_t>(width) - size, ' ');
+  }
+  out.append(text, size);
+}
+
+}  // namespace
+
+void AppendFixed(std::string& out, double value, int width, int precision) {
   if (!std::isfinite(value)) value = 0.0;
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
 
+  // Whole numbers below 10^15 have an exact short expansion: no rounding.
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+    char buf[40];
+    char* p = buf;
+    if (negative) *p++ = '-';
+    p = std::to_chars(p, buf + sizeof buf, static_cast<long long>(magnitude)).ptr;
+    if (precision > 0) {
+      *p++ = '.';
+      for (int i = 0; i < precision && p < buf + sizeof buf; ++i) *p++ = '0';
+    }
+    AppendPadded(out, buf, static_cast<std::size_t>(p - buf), width);
+    return;
+  }
+
   // d.dddddddddddddddde+XX: the 17 significant digits and the decimal exponent.
-  char buf[40];
-  const auto result = std::to_chars(buf, buf + sizeof buf, magnitude,
-                                    std::chars_format::scientific, 16);
-  std::string sci(buf, result.ptr);
-  const std::size_t e_pos = sci.find('e');
-  std::string digits = sci.substr(0, 1) + sci.substr(2, e_pos - 2);  // 17 digits
-  const int exponent = std::stoi(sci.substr(e_pos + 1));
+  char sci[40];
+  const char* sci_end =
+      std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 16).ptr;
+  char digits[17];
+  digits[0] = sci[0];
+  std::memcpy(digits + 1, sci + 2, 16);
+  int exponent = 0;
+  std::from_chars(sci + 19 + (sci[19] == '+' ? 1 : 0), sci_end, exponent);
 
   // digits[i] has the place value 10^(exponent - i). Keep the places down to
   // 10^-precision; the first dropped digit decides the rounding.
   const long keep = static_cast<long>(exponent) + 1 + precision;
-  std::string kept;  // digits of round(magnitude * 10^precision)
-  if (magnitude == 0.0 || keep < 0) {
+  std::string kept;  // the digits of round(magnitude * 10^precision)
+  if (keep < 0) {
     kept = "0";
+  } else if (keep >= 17) {
+    kept.assign(digits, 17);
+    kept.append(static_cast<std::size_t>(keep - 17), '0');
   } else {
-    const std::size_t n = static_cast<std::size_t>(keep);
-    if (n >= digits.size()) {
-      kept = digits + std::string(n - digits.size(), '0');
-    } else {
-      kept = digits.substr(0, n);
-      if (digits[n] >= '5') {
-        // Carry upwards; a carry out of the first digit adds a leading 1.
-        long i = static_cast<long>(kept.size()) - 1;
-        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') {
-          kept[static_cast<std::size_t>(i)] = '0';
-          --i;
-        }
-        if (i < 0) {
-          kept.insert(kept.begin(), '1');
-        } else {
-          ++kept[static_cast<std::size_t>(i)];
-        }
+    kept.assign(digits, static_cast<std::size_t>(keep));
+    if (digits[keep] >= '5') {
+      // Carry upwards; a carry out of the first digit adds a leading 1.
+      long i = keep - 1;
+      while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') {
+        kept[static_cast<std::size_t>(i)] = '0';
+        --i;
       }
-      if (kept.empty()) kept = "0";
+      if (i < 0) {
+        kept.insert(kept.begin(), '1');
+      } else {
+        ++kept[static_cast<std::size_t>(i)];
+      }
     }
+    if (kept.empty()) kept = "0";
   }
 
   // Split into integer and fraction parts.
   const std::size_t frac = static_cast<std::size_t>(precision);
   if (kept.size() <= frac) kept.insert(0, frac + 1 - kept.size(), '0');
-  std::size_t first = 0;  // strip leading zeros of the integer part
+  std::size_t first = 0;  // leading zeros of the integer part
   while (first + 1 < kept.size() - frac && kept[first] == '0') ++first;
-  std::string text = kept.substr(first, kept.size() - frac - first);
+  std::string text;
+  if (negative) text += '-';
+  text.append(kept, first, kept.size() - frac - first);
   if (frac > 0) {
     text += '.';
-    text += kept.substr(kept.size() - frac);
+    text.append(kept, kept.size() - frac, frac);
   }
-  if (negative) text.insert(text.begin(), '-');
-  if (text.size() < static_cast<std::size_t>(width)) {
-    text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-  }
+  AppendPadded(out, text.data(), text.size(), width);
+}
+
+std::string FormatFixed(double value, int width, int precision) {
+  std::string text;
+  AppendFixed(text, value, width, precision);
   return text;
 }
 
-std::string FormatInt(std::int64_t value) { return std::to_string(value); }
+void AppendInt(std::string& out, std::int64_t value) {
+  char buf[24];
+  const char* end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+  out.append(buf, static_cast<std::size_t>(end - buf));
+}
+
+std::string FormatInt(std::int64_t value) {
+  std::string text;
+  AppendInt(text, value);
+  return text;
+}
 
 }  // namespace lwall

@@ -21,12 +21,15 @@ namespace lwall {
 // arithmetic overflows) prints as zero: the output files must never carry
 // "nan" or "inf", which no CAD reader accepts as a coordinate.
 std::string FormatFixed(double value, int width, int precision);
+// The same, appended to `out`.
+void AppendFixed(std::string& out, double value, int width, int precision);
 
 // "%5.0lf": coordinates, thicknesses, radii, angles and most labels.
 inline std::string FormatWhole(double value) { return FormatFixed(value, 5, 0); }
 
 // "%d".
 std::string FormatInt(std::int64_t value);
+void AppendInt(std::string& out, std::int64_t value);
 
 }  // namespace lwall
 

@@ -5,9 +5,19 @@
 
 namespace lwall {
 
-void DxfWriter::Int(std::int64_t value) { out_.Line(FormatInt(value)); }
+void DxfWriter::Int(std::int64_t value) {
+  scratch_.clear();
+  AppendInt(scratch_, value);
+  out_.Line(scratch_);
+}
+
 void DxfWriter::Text(std::string_view value) { out_.Line(value); }
-void DxfWriter::Real(double value) { out_.Line(FormatWhole(value)); }
+
+void DxfWriter::Real(double value) {
+  scratch_.clear();
+  AppendFixed(scratch_, value, 5, 0);
+  out_.Line(scratch_);
+}
 
 void DxfWriter::WriteDxfLine(std::string_view layer, double thickness, int colour, double x1,
                              double y1, double x2, double y2) {

@@ -8,6 +8,7 @@
 #define LWALL_OUTPUT_DXF_WRITER_H_
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "output/output_stream.h"
@@ -58,6 +59,7 @@ class DxfWriter {
                      int colour, double x1, double y1, double x2, double y2);
 
   OutputStream& out_;
+  std::string scratch_;  // one value line, reused to spare allocations
 };
 
 }  // namespace lwall

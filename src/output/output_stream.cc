@@ -1,6 +1,8 @@
 // CR LF line ends and block-wise passing to a file.
 #include "output/output_stream.h"
 
+#include <cstring>
+
 namespace lwall {
 
 namespace {
@@ -8,15 +10,17 @@ constexpr std::size_t kFlushThreshold = 1 << 16;
 }
 
 void OutputStream::Write(std::string_view text) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n') {
-      buffer_.append(text.substr(start, i - start));
-      buffer_.append("\r\n");
-      start = i + 1;
+  while (!text.empty()) {
+    const void* found = std::memchr(text.data(), '\n', text.size());
+    if (found == nullptr) {
+      buffer_.append(text);
+      break;
     }
+    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+    buffer_.append(text.data(), at);
+    buffer_.append("\r\n", 2);
+    text.remove_prefix(at + 1);
   }
-  buffer_.append(text.substr(start));
   if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
 }
 
