@@ -58,6 +58,22 @@ TEST(SectionView, SegmentWithoutBarsStillMovesTheNextRow) {
   EXPECT_EQ(script.find("donut 0 13  9900,44700 "), std::string::npos);
 }
 
+TEST(SectionView, FootingDotRowsTakeTheirOwnSegmentsDiameter) {
+  const std::string script = ScriptWith([](DesignData& d) {
+    d.F4.diameter[2] = 19;
+    d.F3.diameter[3] = 16;
+  });
+  // Every F4 row stays one first-segment diameter (16) under the bottom bars.
+  EXPECT_EQ(CountScriptLines(script, "donut 0 16  9400,42054 "), 1);
+  EXPECT_EQ(CountScriptLines(script, "donut 0 19 10050,42054 "), 1);
+  EXPECT_EQ(CountScriptLines(script, "donut 0 19 10300,42054 "), 1);
+  EXPECT_EQ(CountScriptLines(script, "donut 0 16 10550,42054 "), 1);
+  // F3 rows stay one F3 first-segment diameter (13) above the top bars.
+  EXPECT_EQ(CountScriptLines(script, "donut 0 13 10300,42313 "), 1);
+  EXPECT_EQ(CountScriptLines(script, "donut 0 16 10550,42313 "), 1);
+  EXPECT_EQ(CountScriptLines(script, "donut 0 16 11300,42313 "), 1);
+}
+
 TEST(S1ChainCount, FollowsTheTableForEachFaceSegmentCount) {
   EXPECT_EQ(S1ChainCount(6, 0), 2);
   EXPECT_EQ(S1ChainCount(7, 0), 2);

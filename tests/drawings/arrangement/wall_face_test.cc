@@ -91,6 +91,35 @@ TEST(S1MarkStep, WholeF1PitchesReachingHalfAMetre) {
   EXPECT_DOUBLE_EQ(S1MarkStep(std::numeric_limits<double>::infinity()), 500);
 }
 
+// Segment fields made distinct, so that reading a neighbouring field (the
+// other face's bar, the other segment's pitch or diameter) shows.
+TEST(WallFaceView, CrownLegsAndCalloutsReadTheirOwnFields) {
+  const Drawn drawn = DrawWith([](DesignData& d) {
+    d.W5.pitch[2] = 200;
+    d.W5.diameter[2] = 16;
+    d.W5.pitch_count[2] = 2;
+    d.W3.pitch[2] = 300;
+  });
+  // Front legs from -200 + 16, two of them, all 32 × 13 long below the crown bar.
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 19816,44350 19816,43934 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 19616,44350 19616,43934 "), 1);
+  EXPECT_EQ(drawn.script.find("PLINE 19416,44350 "), std::string::npos);
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 21013,44350 21013,43934 "), 1);
+  // Both crown callouts follow the back half's pitch and count at
+  // 2400 - 100 - 1.5 × 350 (the front face's second pitch), tails 500 long.
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 18250,43775 18250,44575 16750,44575 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 21750,43775 21750,44575 23250,44575 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "text 16800,44700 125     0 W5 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "text 21800,44700 125     0 W5 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "text 22400,44575 125     0 D13 "), 1);
+  // The back face's chains: 5 bars from 300 at 250, then 3 from 1300 + 300
+  // at 300; the tail ends 1000 past 2500, where the bubble and its line start.
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 20455,43600 20455,43600 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 20455,44500 20455,45500 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "text 20455,45625 125     0 W3 "), 1);
+  EXPECT_EQ(CountScriptLines(drawn.script, "PLINE 20455,45500 21955,45500 "), 1);
+}
+
 TEST(WallFaceView, ThirdSegmentStartsOnePitchAboveTheSecond) {
   const Drawn drawn = DrawWith([](DesignData& d) {
     d.W4.pitch_count[3] = 2;
