@@ -14,6 +14,7 @@ namespace {
 
 using testing::ScriptLinesStartingWith;
 using testing::ScriptPolylines;
+using testing::SplitLines;
 using testing::TestSheet;
 
 constexpr Point kOrigin = {10000, 32000};
@@ -146,6 +147,31 @@ TEST_F(FootingPlanBarsTest, F4CalloutFollowsTheLastChainDrawn) {
   DrawFootingPlanBars(two_chains.run());
   EXPECT_EQ(ScriptLinesStartingWith(two_chains.script(), "text 11000,31700 125     0 F4 ").size(),
             1u);
+}
+
+TEST_F(FootingPlanBarsTest, CalloutsOfTheExamplePlan) {
+  DesignData& d = sheet->design();
+  d.s2_diameter = 13;
+  // F3 in 2 x 200, 2 x 250, 4 x 250: ties over the last two segments, N = 6,
+  // columns 1, 3 and 5, one tie each below the 1000 of F1.
+  EXPECT_EQ(DrawTies(), (std::vector<Tie>{{1037, 500, 1000}, {537, 0, 500}, {37, 500, 1000}}));
+  EXPECT_EQ(d.s2_count, 3);
+  const std::string& script = sheet->script();
+  // S2 from the middle of the first column's first tie.
+  EXPECT_EQ(ScriptLinesStartingWith(script, "qleader 11037,32750 11537,33750 ").size(), 1u);
+  // F3: the chain over the second segment runs left from x = 300 and ends 500
+  // beyond its last tick; the leader drops 2500 and runs 1500 left.
+  EXPECT_EQ(ScriptLinesStartingWith(script, "PLINE  9300,32375  9300,29875  7800,29875 ").size(),
+            1u);
+  // F1 and F2: chains up from (800, 250) and down from (650, -250), 1000
+  // beyond the fourth bar; the bubbles stand t/2 + K - 50 further right,
+  // the lines out to them end t/2 + K + 1200 right of the chain.
+  EXPECT_EQ(ScriptLinesStartingWith(script, "text 12100,34375 125     0 F1 ").size(), 1u);
+  EXPECT_EQ(ScriptLinesStartingWith(script, "PLINE 10800,34250 13350,34250 ").size(), 1u);
+  EXPECT_EQ(ScriptLinesStartingWith(script, "text 11950,29875 125     0 F2 ").size(), 1u);
+  EXPECT_EQ(ScriptLinesStartingWith(script, "PLINE 10650,29750 13200,29750 ").size(), 1u);
+  // The back face line closes the plan.
+  EXPECT_EQ(SplitLines(script).back(), "PLINE 10150,32000 10150,33000 ");
 }
 
 TEST_F(FootingPlanBarsTest, TieLengthsOfTheSchedule) {

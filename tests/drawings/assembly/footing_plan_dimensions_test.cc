@@ -20,6 +20,15 @@ std::string LabelAt(const std::string& dxf, const std::string& text) {
   return "";
 }
 
+// "x,y" of every label reading `text`, in drawing order.
+std::vector<std::string> LabelsAt(const std::string& dxf, const std::string& text) {
+  std::vector<std::string> result;
+  for (const auto& e : ParseEntities(dxf)) {
+    if (e.type == "TEXT" && e.Get(1) == text) result.push_back(e.Get(10) + "," + e.Get(20));
+  }
+  return result;
+}
+
 TEST(FootingPlanDimensions, OnlyTheFirstLabelLacksTheKanjiStyle) {
   TestSheet sheet;
   DrawFootingPlanOutlineAndDimensions(sheet.run());
@@ -45,6 +54,34 @@ TEST(FootingPlanDimensions, SpacingLabelsAreCentredByTheirEncodedLength) {
   ASSERT_EQ(m.size(), 2u);
   EXPECT_EQ(m[0], "dimlinear 11450,32000 11450,33000 M 4×250 \\P=  1000");
   EXPECT_EQ(m[1], "dimlinear 11450,32000 11450,31000 M 4×250 \\P=  1000");
+}
+
+TEST(FootingPlanDimensions, TopAndBottomChainsPlaceTheirTwoLabelsDifferently) {
+  TestSheet sheet;  // first segment of F3 and F4: 2 x 200 from x = -600 to -200
+  DrawFootingPlanOutlineAndDimensions(sheet.run());
+  // "2×200" is six bytes, centred on -400: top at yd + 200, bottom at yd + 250.
+  EXPECT_EQ(LabelsAt(sheet.dxf(), "2×200"),
+            (std::vector<std::string>{" 9225,35300", " 9225,29150"}));
+  // The top length has a blank after "=" (seven bytes) and stands at yd + 50;
+  // the bottom one has none (six bytes), also at yd + 50.
+  EXPECT_EQ(LabelsAt(sheet.dxf(), "=   400"), (std::vector<std::string>{" 9163,35150"}));
+  EXPECT_EQ(LabelsAt(sheet.dxf(), "=  400"), (std::vector<std::string>{" 9225,28950"}));
+  // Left covers: the top one centred on the slab edge at yd + 50, the bottom
+  // one centred on the end of the cover at yd - 150; then the right covers.
+  EXPECT_EQ(LabelsAt(sheet.dxf(), "   50"),
+            (std::vector<std::string>{" 9038,35150", "11038,35150", " 9088,28750", "11013,28950"}));
+}
+
+TEST(FootingPlanDimensions, OnePitchCrossBarsGetTheirLengthBesideTheLine) {
+  TestSheet sheet;
+  sheet.design().F1.pitch_count[1] = 1;
+  sheet.design().F2.pitch_count[1] = 1;
+  DrawFootingPlanOutlineAndDimensions(sheet.run());
+  // The dimension line is at x = 3450: F1's label 300 right of it, F2's 350
+  // left, each centred on its half pitch (125 up, 125 down).
+  EXPECT_EQ(LabelsAt(sheet.dxf(), "  250"),
+            (std::vector<std::string>{"13750,31813", "13100,31563"}));
+  EXPECT_TRUE(LabelsAt(sheet.dxf(), "1×250").empty());
 }
 
 TEST(FootingPlanDimensions, OnePitchSegmentsGetTheirLengthAlone) {
