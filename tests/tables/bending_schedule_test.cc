@@ -57,7 +57,15 @@ TEST(BendingSchedule, PrintsEveryRowAndLeavesL3EmptyWhenItEqualsL1) {
                                  }));
 
   int frame_lines = 0;
-  for (const auto& e : ParseEntities(sheet.dxf())) frame_lines += e.Get(8) == "D-MTR-FRAM";
+  for (const auto& e : ParseEntities(sheet.dxf())) {
+    frame_lines += e.Get(8) == "D-MTR-FRAM";
+    // Only the L1 header is small.
+    if (e.Get(1) == "Ｌ１") {
+      EXPECT_EQ(e.Number(40), 125);
+    } else if (e.Get(1) == "Ｌ２" || e.Get(1) == "Ｌ３") {
+      EXPECT_EQ(e.Number(40), 200);
+    }
+  }
   EXPECT_EQ(frame_lines, 3 + 16 + 9);  // legend panel, rows, columns
 }
 

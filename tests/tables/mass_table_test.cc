@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/test_sheet.h"
 
@@ -37,11 +38,30 @@ TEST(MassTable, SumsPrintedRowMassesByExactDiameterText) {
   EXPECT_DOUBLE_EQ(totals.total_mass, 8.596 + 1.99 + 0.56 + 9.36 + 3.12 + 3.04);
   EXPECT_NE(script.find("text 33450,30000 125     0 0.000 "), std::string::npos);
 
-  // The remarks sketches end with the S2 tie at its own sheet point.
-  const auto lines = SplitLines(script);
-  EXPECT_EQ(lines.back(),
-            "PLINE 35320,27500 35000,27500 35000,27820 35600,27820 35600,27500 35400,27500 ");
   EXPECT_EQ(sheet.run().context.layer, "D-STR-STR1");
+}
+
+TEST(MassTable, RemarksSketchesStandAtTheirSheetPointsInRowOrder) {
+  TestSheet sheet;
+  DrawMassTable(sheet.run());
+  const auto lines = SplitLines(sheet.script());
+  ASSERT_GE(lines.size(), 11u);
+  // W3, W4 and the F1 crank sit higher in their cells; the crank is at half
+  // size, the U bars at 0.4.
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 11, lines.end()),
+            (std::vector<std::string>{
+                "PLINE 35000,32900 35000,32500 35200,32500 ",
+                "PLINE 35000,32400 35000,32000 35200,32000 ",
+                "PLINE 35000,31700 35600,31700 ",
+                "PLINE 35000,31150 35600,31150 ",
+                "PLINE 35000,30500 35000,30820 35600,30820 35600,30500 ",
+                "PLINE 35000,30400 35000,30200 35600,30200 35600,29975 ",
+                "PLINE 35000,29820 35000,29500 35600,29500 35600,29820 ",
+                "PLINE 35000,29000 35600,29000 ",
+                "PLINE 35000,28500 35600,28500 ",
+                "PLINE 35000,28000 35000,28320 35600,28320 35600,28000 ",
+                "PLINE 35320,27500 35000,27500 35000,27820 35600,27820 35600,27500 35400,27500 ",
+            }));
 }
 
 }  // namespace

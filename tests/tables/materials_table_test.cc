@@ -102,5 +102,46 @@ TEST_F(MaterialsTable, FiveDiametersMoveTheLowerRowsDown) {
   EXPECT_EQ(Bottom(), -7600);
 }
 
+// Frame lines in drawing order, as "x1,y1-x2,y2" relative to the origin.
+TEST_F(MaterialsTable, FrameLinesAndSteelRowAlignmentWithThreeRows) {
+  totals_.AddRow("D16", 2.0);
+  totals_.AddRow("D13", 1.0);
+  Draw();
+  std::vector<std::string> frame;
+  for (const DxfEntity& e : entities_) {
+    if (e.type != "LINE" || e.Get(8) != "D-MTR-FRAM") continue;
+    const auto at = [&](int code, double origin) {
+      return std::to_string(static_cast<int>(e.Number(code) - origin));
+    };
+    frame.push_back(at(10, 36500) + "," + at(20, 36000) + "-" + at(11, 36500) + "," +
+                    at(21, 36000));
+  }
+  EXPECT_EQ(frame, (std::vector<std::string>{
+                       // full width
+                       "0,400-6600,400", "0,-100-6600,-100", "0,-1600-6600,-1600",
+                       "0,-3600-6600,-3600", "0,-5600-6600,-5600", "0,-6600-6600,-6600",
+                       // item rows, then the steel rows, then between the base rows
+                       "1800,-600-6600,-600", "1800,-1100-6600,-1100", "1800,-2100-6600,-2100",
+                       "1800,-2600-6600,-2600", "1800,-3100-6600,-3100", "1800,-4100-6600,-4100",
+                       "1800,-4600-6600,-4600", "1800,-5100-6600,-5100", "1800,-6100-6600,-6100",
+                       // the item column's line starts below the header
+                       "0,400-0,-6600", "1800,-100-1800,-6600", "3200,400-3200,-6600",
+                       "4000,400-4000,-6600", "5300,400-5300,-6600", "6600,400-6600,-6600"}));
+
+  // Diameter labels and steel values keep their second point at the top steel row.
+  for (const DxfEntity& e : entities_) {
+    if (e.type != "TEXT" || e.Number(21) != 36000 - 4000) continue;
+    if (e.Get(1) == "D13" || e.Get(1) == "D16") {
+      EXPECT_EQ(e.Number(11), 36500 + 2500) << e.Get(1);
+    } else {
+      EXPECT_EQ(e.Number(11), 36500 + 2350) << e.Get(1);
+      EXPECT_EQ(e.Number(40), 125) << e.Get(1);
+    }
+  }
+  EXPECT_EQ(TextsAt(2000, -5000), "D13");
+  EXPECT_EQ(TextsAt(2000, -4500), "D16");
+  EXPECT_EQ(TextsAt(4050, -4000), "0.000");
+}
+
 }  // namespace
 }  // namespace lwall
