@@ -3,21 +3,13 @@
 #define LWALL_DRAWINGS_ASSEMBLY_BAR_MARKS_H_
 
 #include <cstdint>
-#include <initializer_list>
-#include <string>
 #include <string_view>
 
-#include "common/geometry.h"
 #include "kernel/bar_callout.h"
 #include "kernel/bar_schedule.h"
 #include "kernel/run_state.h"
 
 namespace lwall {
-
-// A leader of two or three points on layer "D-STR-DIM", its arrowhead at the
-// first point (on the bar), then the mark's bubble at `bubble`.
-void BarCallout(RunState& run, std::initializer_list<Point> leader, Point bubble,
-                std::string_view mark, int diameter);
 
 // Writes a schedule row's mark, shape, diameter text, bar count and the unit
 // mass of the same diameter; the lengths are the caller's, and whatever it
