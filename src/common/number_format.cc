@@ -39,6 +39,20 @@ void AppendFixed(std::string& out, double value, int width, int precision) {
     return;
   }
 
+  // Whole units below 10^15: rounding the fraction directly gives what the
+  // 17-digit expansion gives. A double that lies closer to a half than one
+  // unit of its 17th digit is the half itself, and v - trunc(v) is exact.
+  if (precision == 0 && magnitude < 1e15) {
+    double whole = std::trunc(magnitude);
+    if (magnitude - whole >= 0.5) whole += 1.0;
+    char buf[24];
+    char* p = buf;
+    if (negative) *p++ = '-';
+    p = std::to_chars(p, buf + sizeof buf, static_cast<long long>(whole)).ptr;
+    AppendPadded(out, buf, static_cast<std::size_t>(p - buf), width);
+    return;
+  }
+
   // d.dddddddddddddddde+XX: the 17 significant digits and the decimal exponent.
   char sci[40];
   const char* sci_end =

@@ -25,7 +25,9 @@ std::string FormatFixed(double value, int width, int precision);
 void AppendFixed(std::string& out, double value, int width, int precision);
 
 // "%5.0lf": coordinates, thicknesses, radii, angles and most labels.
-inline std::string FormatWhole(double value) { return FormatFixed(value, 5, 0); }
+inline std::string FormatWhole(double value) {
+  return FormatFixed(value, 5, 0);
+}
 
 // "%d".
 std::string FormatInt(std::int64_t value);

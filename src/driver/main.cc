@@ -5,4 +5,6 @@
 
 #include "driver/sheet.h"
 
-int main() { return lwall::RunInCurrentDirectory(stdout); }
+int main() {
+  return lwall::RunInCurrentDirectory(stdout);
+}

@@ -41,7 +41,9 @@ std::string ReadAll(std::FILE* file) {
   return text;
 }
 
-void CannotCreate(std::FILE* out, const char* name) { std::fprintf(out, "can't create %s\n", name); }
+void CannotCreate(std::FILE* out, const char* name) {
+  std::fprintf(out, "can't create %s\n", name);
+}
 
 }  // namespace
 

@@ -8,7 +8,9 @@
 
 namespace lwall {
 
-int BarArrangement::EffectiveSegmentCount() const { return std::clamp(segment_count, 0, 5); }
+int BarArrangement::EffectiveSegmentCount() const {
+  return std::clamp(segment_count, 0, 5);
+}
 
 namespace {
 
@@ -39,8 +41,8 @@ void ReadArrangement(Scanner& in, BarArrangement& bar) {
   ReadInts(in, {&bar.diameter[1], &bar.diameter[2], &bar.diameter[3], &bar.diameter[4],
                 &bar.diameter[5]});
   ReadReals(in, {&bar.pitch[1], &bar.pitch[2], &bar.pitch[3], &bar.pitch[4], &bar.pitch[5]});
-  ReadInts(in, {&bar.pitch_count[1], &bar.pitch_count[2], &bar.pitch_count[3],
-                &bar.pitch_count[4], &bar.pitch_count[5]});
+  ReadInts(in, {&bar.pitch_count[1], &bar.pitch_count[2], &bar.pitch_count[3], &bar.pitch_count[4],
+                &bar.pitch_count[5]});
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ namespace lwall {
 // 5 as the designers number the segments; slot 0 always holds zero.
 struct BarArrangement {
   int segment_count = 0;
-  std::array<int, 6> diameter{};       // 13 stands for D13; 0 means no bars
-  std::array<double, 6> pitch{};       // mm
-  std::array<int, 6> pitch_count{};    // the segment is pitch_count * pitch long
+  std::array<int, 6> diameter{};     // 13 stands for D13; 0 means no bars
+  std::array<double, 6> pitch{};     // mm
+  std::array<int, 6> pitch_count{};  // the segment is pitch_count * pitch long
 
   // The segment count the drawings walk: the read count kept within 0..5, so
   // a damaged file never makes a view read past the fifth segment.

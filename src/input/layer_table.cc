@@ -13,12 +13,18 @@ constexpr int kDeclaredEntriesHonoured = 19;
 
 std::string_view LinetypeName(int code) {
   switch (code) {
-    case 1: return "CONTINUOUS";
-    case 2: return "HIDDEN";
-    case 3: return "CENTER";
-    case 4: return "PHANTOM";
-    case 5: return "DOT";
-    default: return "";
+    case 1:
+      return "CONTINUOUS";
+    case 2:
+      return "HIDDEN";
+    case 3:
+      return "CENTER";
+    case 4:
+      return "PHANTOM";
+    case 5:
+      return "DOT";
+    default:
+      return "";
   }
 }
 

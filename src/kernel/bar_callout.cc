@@ -6,7 +6,9 @@
 
 namespace lwall {
 
-std::string DiameterText(int diameter) { return "D" + FormatInt(diameter); }
+std::string DiameterText(int diameter) {
+  return "D" + FormatInt(diameter);
+}
 
 void MarkBubble(RunState& run, Point at, std::string_view mark, int diameter) {
   SelectLayer(run, "D-STR-HTXT");

@@ -25,17 +25,23 @@ struct BarScheduleRow {
 
 // Rows 1 to 11, always in this mark order.
 enum BarMark {
-  kRowW1 = 1, kRowW2, kRowW3, kRowW4, kRowW5,
-  kRowF1, kRowF2, kRowF3, kRowF4,
-  kRowS1, kRowS2,
+  kRowW1 = 1,
+  kRowW2,
+  kRowW3,
+  kRowW4,
+  kRowW5,
+  kRowF1,
+  kRowF2,
+  kRowF3,
+  kRowF4,
+  kRowS1,
+  kRowS2,
 };
 
 struct BarSchedule {
   static constexpr int kRows = 11;
   BarScheduleRow& operator[](int row) { return rows.at(static_cast<std::size_t>(row)); }
-  const BarScheduleRow& operator[](int row) const {
-    return rows.at(static_cast<std::size_t>(row));
-  }
+  const BarScheduleRow& operator[](int row) const { return rows.at(static_cast<std::size_t>(row)); }
   std::array<BarScheduleRow, kRows + 1> rows{};  // slot 0 unused
 };
 

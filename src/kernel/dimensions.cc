@@ -27,8 +27,7 @@ void Label(RunState& run, Point text_at, double text_height, double rotation, Po
   const DrawContext& c = run.context;
   run.dxf.WriteDxfAlignedText(c.layer, c.thickness, 0, WholeHeight(text_height), text, 1.0,
                               rotation, run.dimension_text_style, text_at.x + c.origin.x,
-                              text_at.y + c.origin.y, second.x + c.origin.x,
-                              second.y + c.origin.y);
+                              text_at.y + c.origin.y, second.x + c.origin.x, second.y + c.origin.y);
 }
 
 }  // namespace

@@ -43,10 +43,8 @@ void LeaderBarbs(RunState& run, Point tip, double angle) {
   const double half_width = kLength * std::tan(15.0 * run.pi / 180.0);
   const double cs = std::cos(angle * run.pi / 180.0);
   const double sn = std::sin(angle * run.pi / 180.0);
-  Line(run, tip,
-       {tip.x + kLength * cs - half_width * sn, tip.y + kLength * sn + half_width * cs});
-  Line(run, tip,
-       {tip.x + kLength * cs + half_width * sn, tip.y + kLength * sn - half_width * cs});
+  Line(run, tip, {tip.x + kLength * cs - half_width * sn, tip.y + kLength * sn + half_width * cs});
+  Line(run, tip, {tip.x + kLength * cs + half_width * sn, tip.y + kLength * sn - half_width * cs});
 }
 
 }  // namespace
@@ -144,8 +142,8 @@ void DrawBarDots(RunState& run, Point start, std::int64_t diameter, double pitch
     run.script.Donut(p, diameter, c.origin);
     // Concentric circles half a millimetre apart fill the dot in the DXF file.
     for (std::int64_t j = 1; j <= diameter; ++j) {
-      run.dxf.WriteDxfCircle(c.layer, c.colour, p.x, p.y, 0.5 * static_cast<double>(j),
-                             c.thickness, c.origin.x, c.origin.y);
+      run.dxf.WriteDxfCircle(c.layer, c.colour, p.x, p.y, 0.5 * static_cast<double>(j), c.thickness,
+                             c.origin.x, c.origin.y);
     }
     p.x += step_x * pitch;
     p.y += step_y * pitch;

@@ -16,9 +16,9 @@ double LengthByType(double diameter, int type);
 double UnitMass(double diameter);
 
 struct WallBarLengthSet {
-  double crown_leg;     // W5 leg
+  double crown_leg;  // W5 leg
   double w2_straight;
-  double w2_leg;        // W2 anchorage leg in the footing
+  double w2_leg;  // W2 anchorage leg in the footing
   double w1_straight;
   double w1_leg;
 };

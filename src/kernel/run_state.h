@@ -45,7 +45,9 @@ struct RunState {
 };
 
 // Shorthands over the context.
-inline void SetOrigin(RunState& run, double x, double y) { run.context.origin = {x, y}; }
+inline void SetOrigin(RunState& run, double x, double y) {
+  run.context.origin = {x, y};
+}
 inline void SelectLayer(RunState& run, std::string_view name) {
   SelectLayer(run.context, run.layers, name);
 }

@@ -50,8 +50,7 @@ void WriteLtypeTable(DxfWriter& dxf) {
   dxf.Group(2, "TABLES");
   TableHead(dxf, "LTYPE", 5);
   Linetype(dxf, "CONTINUOUS", "実線", 1.0, {});
-  Linetype(dxf, "HIDDEN", "_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _", 9.525,
-           {6.35, -3.175});
+  Linetype(dxf, "HIDDEN", "_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _", 9.525, {6.35, -3.175});
   Linetype(dxf, "CENTER", "____ _ ____ _ ____ _ ____ _ ____ _ ____", 50.8,
            {31.75, -6.35, 6.35, -6.35});
   Linetype(dxf, "PHANTOM", "_____ _ _ _____ _ _ _____ _ _ _____ _ _ ____", 63.5,

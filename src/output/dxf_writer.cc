@@ -8,15 +8,17 @@ namespace lwall {
 void DxfWriter::Int(std::int64_t value) {
   scratch_.clear();
   AppendInt(scratch_, value);
-  out_.Line(scratch_);
+  out_.PlainLine(scratch_);
 }
 
-void DxfWriter::Text(std::string_view value) { out_.Line(value); }
+void DxfWriter::Text(std::string_view value) {
+  out_.Line(value);
+}
 
 void DxfWriter::Real(double value) {
   scratch_.clear();
   AppendFixed(scratch_, value, 5, 0);
-  out_.Line(scratch_);
+  out_.PlainLine(scratch_);
 }
 
 void DxfWriter::WriteDxfLine(std::string_view layer, double thickness, int colour, double x1,
@@ -34,9 +36,8 @@ void DxfWriter::WriteDxfLine(std::string_view layer, double thickness, int colou
   Int(0);
 }
 
-void DxfWriter::LinetypedLine(std::string_view linetype, std::string_view layer,
-                              double thickness, int colour, double x1, double y1, double x2,
-                              double y2) {
+void DxfWriter::LinetypedLine(std::string_view linetype, std::string_view layer, double thickness,
+                              int colour, double x1, double y1, double x2, double y2) {
   Text("LINE");
   Group(8, layer);
   GroupInt(62, colour);
@@ -52,13 +53,13 @@ void DxfWriter::LinetypedLine(std::string_view linetype, std::string_view layer,
   Int(0);
 }
 
-void DxfWriter::WriteDxfHiddenLine(std::string_view layer, double thickness, int colour,
-                                   double x1, double y1, double x2, double y2) {
+void DxfWriter::WriteDxfHiddenLine(std::string_view layer, double thickness, int colour, double x1,
+                                   double y1, double x2, double y2) {
   LinetypedLine("HIDDEN", layer, thickness, colour, x1, y1, x2, y2);
 }
 
-void DxfWriter::WriteDxfCenterLine(std::string_view layer, double thickness, int colour,
-                                   double x1, double y1, double x2, double y2) {
+void DxfWriter::WriteDxfCenterLine(std::string_view layer, double thickness, int colour, double x1,
+                                   double y1, double x2, double y2) {
   LinetypedLine("CENTER", layer, thickness, colour, x1, y1, x2, y2);
 }
 
@@ -80,10 +81,9 @@ void DxfWriter::WriteDxfText(std::string_view layer, double thickness, int colou
 }
 
 void DxfWriter::WriteDxfAlignedText(std::string_view layer, double thickness, int colour,
-                                    std::int64_t height, std::string_view text,
-                                    double width_factor, double rotation,
-                                    std::string_view style, double x1, double y1, double x2,
-                                    double y2) {
+                                    std::int64_t height, std::string_view text, double width_factor,
+                                    double rotation, std::string_view style, double x1, double y1,
+                                    double x2, double y2) {
   Text("TEXT");
   Group(8, layer);
   GroupReal(39, thickness);
@@ -104,8 +104,7 @@ void DxfWriter::WriteDxfAlignedText(std::string_view layer, double thickness, in
 }
 
 void DxfWriter::WriteDxfCircle(std::string_view layer, int colour, double x, double y,
-                               double radius, double thickness, double origin_x,
-                               double origin_y) {
+                               double radius, double thickness, double origin_x, double origin_y) {
   Text("CIRCLE");
   Group(8, layer);
   GroupReal(39, thickness);

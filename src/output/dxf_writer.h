@@ -48,8 +48,8 @@ class DxfWriter {
                     std::string_view text, double width_factor, double angle, double x, double y);
   void WriteDxfAlignedText(std::string_view layer, double thickness, int colour,
                            std::int64_t height, std::string_view text, double width_factor,
-                           double rotation, std::string_view style, double x1, double y1,
-                           double x2, double y2);
+                           double rotation, std::string_view style, double x1, double y1, double x2,
+                           double y2);
   // The circle is the one record given view coordinates: it adds the origin.
   void WriteDxfCircle(std::string_view layer, int colour, double x, double y, double radius,
                       double thickness, double origin_x, double origin_y);

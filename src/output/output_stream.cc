@@ -5,10 +5,6 @@
 
 namespace lwall {
 
-namespace {
-constexpr std::size_t kFlushThreshold = 1 << 16;
-}
-
 void OutputStream::Write(std::string_view text) {
   while (!text.empty()) {
     const void* found = std::memchr(text.data(), '\n', text.size());

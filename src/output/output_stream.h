@@ -33,10 +33,19 @@ class OutputStream {
     Write("\n");
   }
 
+  // Appends `text`, which holds no "\n", and a line end: the fast way for
+  // lines the program builds itself from numbers.
+  void PlainLine(std::string_view text) {
+    buffer_.append(text);
+    buffer_.append("\r\n", 2);
+    if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
+  }
+
   void Flush();
   const std::string& contents() const { return buffer_; }
 
  private:
+  static constexpr std::size_t kFlushThreshold = 1 << 16;
   std::string buffer_;
   std::FILE* file_ = nullptr;
 };

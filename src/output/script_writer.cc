@@ -5,72 +5,123 @@
 
 namespace lwall {
 
-std::string ScriptPoint(double x, double y) {
-  return FormatWhole(x) + "," + FormatWhole(y) + " ";
-}
-
 namespace {
 
-std::string Shifted(Point p, Point origin) { return ScriptPoint(p.x + origin.x, p.y + origin.y); }
+void AppendPoint(std::string& line, double x, double y) {
+  AppendFixed(line, x, 5, 0);
+  line += ',';
+  AppendFixed(line, y, 5, 0);
+  line += ' ';
+}
+
+void AppendShifted(std::string& line, Point p, Point origin) {
+  AppendPoint(line, p.x + origin.x, p.y + origin.y);
+}
 
 // The text and circle commands print the point as given when the origin is
 // (0, 0): adding zero would turn a negative zero into a positive one.
-std::string Placed(Point p, Point origin) {
-  if (origin.x == 0.0 && origin.y == 0.0) return ScriptPoint(p.x, p.y);
-  return Shifted(p, origin);
+void AppendPlaced(std::string& line, Point p, Point origin) {
+  if (origin.x == 0.0 && origin.y == 0.0) {
+    AppendPoint(line, p.x, p.y);
+  } else {
+    AppendShifted(line, p, origin);
+  }
 }
 
 }  // namespace
 
+std::string ScriptPoint(double x, double y) {
+  std::string text;
+  AppendPoint(text, x, y);
+  return text;
+}
+
+std::string& ScriptWriter::Start(std::string_view command) {
+  line_.assign(command);
+  return line_;
+}
+
 void ScriptWriter::Polyline(std::span<const Point> points, Point origin) {
-  std::string line = "PLINE ";
-  for (const Point& p : points) line += Shifted(p, origin);
-  WriteScriptLine(line);
+  std::string& line = Start("PLINE ");
+  for (const Point& p : points) AppendShifted(line, p, origin);
+  out_.PlainLine(line);
 }
 
 void ScriptWriter::ScriptLeader(Point p1, Point p2, Point origin) {
-  WriteScriptLine("qleader " + Shifted(p1, origin) + Shifted(p2, origin));
+  std::string& line = Start("qleader ");
+  AppendShifted(line, p1, origin);
+  AppendShifted(line, p2, origin);
+  out_.PlainLine(line);
 }
 
 void ScriptWriter::ScriptLeader(Point p1, Point p2, Point p3, Point origin) {
-  WriteScriptLine("qleader " + Shifted(p1, origin) + Shifted(p2, origin) +
-                  FormatWhole(p3.x + origin.x) + "," + FormatWhole(p3.y + origin.y) + "\n");
+  std::string& line = Start("qleader ");
+  AppendShifted(line, p1, origin);
+  AppendShifted(line, p2, origin);
+  AppendFixed(line, p3.x + origin.x, 5, 0);
+  line += ',';
+  AppendFixed(line, p3.y + origin.y, 5, 0);
+  out_.PlainLine(line);
+  out_.PlainLine("");  // the Enter that closes the leader's text prompt
 }
 
 void ScriptWriter::Text(Point p, std::int64_t height, double angle, std::string_view text,
                         Point origin) {
-  std::string line = "text " + Placed(p, origin) + FormatInt(height) + " " + FormatWhole(angle) +
-                     " ";
+  std::string& line = Start("text ");
+  AppendPlaced(line, p, origin);
+  AppendInt(line, height);
+  line += ' ';
+  AppendFixed(line, angle, 5, 0);
+  line += ' ';
   line += text;
-  line += " ";
-  WriteScriptLine(line);
+  line += ' ';
+  WriteScriptLine(line);  // the text itself is not ours to vouch for
 }
 
 void ScriptWriter::Circle(Point p, double radius, Point origin) {
-  WriteScriptLine("CIRCLE " + Placed(p, origin) + FormatWhole(radius) + "\n");
+  std::string& line = Start("CIRCLE ");
+  AppendPlaced(line, p, origin);
+  AppendFixed(line, radius, 5, 0);
+  out_.PlainLine(line);
+  out_.PlainLine("");
 }
 
 void ScriptWriter::ScriptDimLinearV(Point p1, Point p2, Point location, Point origin) {
-  WriteScriptLine("dimlinear " + Shifted(p1, origin) + Shifted(p2, origin) + "V " +
-                  Shifted(location, origin));
+  std::string& line = Start("dimlinear ");
+  AppendShifted(line, p1, origin);
+  AppendShifted(line, p2, origin);
+  line += "V ";
+  AppendShifted(line, location, origin);
+  out_.PlainLine(line);
 }
 
 void ScriptWriter::ScriptDimLinearH(Point p1, Point p2, Point location, Point origin) {
-  WriteScriptLine("dimlinear " + Shifted(p1, origin) + Shifted(p2, origin) + "H " +
-                  Shifted(location, origin));
+  std::string& line = Start("dimlinear ");
+  AppendShifted(line, p1, origin);
+  AppendShifted(line, p2, origin);
+  line += "H ";
+  AppendShifted(line, location, origin);
+  out_.PlainLine(line);
 }
 
 void ScriptWriter::ScriptDimLinearM(Point p1, Point p2, std::string_view text, Point location,
                                     Point origin) {
-  std::string line = "dimlinear " + Shifted(p1, origin) + Shifted(p2, origin) + "M ";
+  std::string& line = Start("dimlinear ");
+  AppendShifted(line, p1, origin);
+  AppendShifted(line, p2, origin);
+  line += "M ";
   line += text;
-  line += "\n";
-  line += Shifted(location, origin);
+  line += '\n';
+  AppendShifted(line, location, origin);
   WriteScriptLine(line);
 }
 
 void ScriptWriter::Donut(Point p, std::int64_t diameter, Point origin) {
-  WriteScriptLine("donut 0 " + FormatInt(diameter) + " " + Shifted(p, origin));
+  std::string& line = Start("donut 0 ");
+  AppendInt(line, diameter);
+  line += ' ';
+  AppendShifted(line, p, origin);
+  out_.PlainLine(line);
 }
 
 }  // namespace lwall

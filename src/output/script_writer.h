@@ -43,7 +43,11 @@ class ScriptWriter {
   void Donut(Point p, std::int64_t diameter, Point origin);
 
  private:
+  // Clears the reused line buffer and starts it with `command`.
+  std::string& Start(std::string_view command);
+
   OutputStream& out_;
+  std::string line_;
 };
 
 // "%5.0lf,%5.0lf " of a point.

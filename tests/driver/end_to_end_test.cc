@@ -44,7 +44,7 @@ constexpr ExpectedCount kEntities[] = {
 
 // Script commands by their first word.
 constexpr ExpectedCount kCommands[] = {
-    {"CIRCLE", 24}, {"PLINE", 797}, {"dimlinear", 57},
+    {"CIRCLE", 24}, {"PLINE", 797},  {"dimlinear", 57},
     {"donut", 31},  {"qleader", 17}, {"text", 237},
 };
 

@@ -26,8 +26,8 @@ std::string DesignWith(const std::string& outline, const std::string& heights) {
   return text;
 }
 
-const std::vector<std::string> kDxfHead = {"0", "SECTION", "2", "TABLES", "0", "TABLE", "2",
-                                           "LTYPE"};
+const std::vector<std::string> kDxfHead = {"0", "SECTION", "2", "TABLES",
+                                           "0", "TABLE",   "2", "LTYPE"};
 // The sheet's messages, in Shift-JIS as the program prints them.
 const std::string kWidthMessage = "幅の制限を超えています。\n";
 const std::string kHeightMessage = "高さの制限を超えています。\n";
@@ -105,11 +105,11 @@ TEST(Program, SizeLimits) {
     std::string message;
   };
   const std::vector<Case> cases = {
-      {"500,300,1700", "2000,400", 0, ""},                // exactly 2500 wide
+      {"500,300,1700", "2000,400", 0, ""},                 // exactly 2500 wide
       {"500,300,1700.001", "2000,400", 1, kWidthMessage},  // any wider
-      {"500,300,1200", "2600,400", 0, ""},                // exactly 3000 high
+      {"500,300,1200", "2600,400", 0, ""},                 // exactly 3000 high
       {"500,300,1200", "2600,400.5", 1, kHeightMessage},
-      {"500,300,1800", "2700,400", 1, kWidthMessage},     // both: only the width is told
+      {"500,300,1800", "2700,400", 1, kWidthMessage},  // both: only the width is told
   };
   for (const Case& c : cases) {
     TempDir dir;

@@ -31,7 +31,9 @@ std::string TempDir::Read(const std::string& name) const {
   return ReadFileText((path_ / name).string());
 }
 
-bool TempDir::Has(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+bool TempDir::Has(const std::string& name) const {
+  return std::filesystem::exists(path_ / name);
+}
 
 void TempDir::CopyExample(const std::string& example) const {
   const std::filesystem::path from = std::filesystem::path(LWALL_EXAMPLES_DIR) / example;
@@ -43,8 +45,8 @@ void TempDir::CopyExample(const std::string& example) const {
 
 ProgramResult RunProgramIn(const TempDir& dir) {
   const std::filesystem::path out = dir.path() / ".stdout";
-  const std::string command = "cd '" + dir.path().string() + "' && '" LWALL_BINARY "' > '" +
-                              out.string() + "' 2>&1";
+  const std::string command =
+      "cd '" + dir.path().string() + "' && '" LWALL_BINARY "' > '" + out.string() + "' 2>&1";
   const int raw = std::system(command.c_str());
   ProgramResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -54,7 +54,9 @@ std::string DxfEntity::Get(int code) const {
   return "";
 }
 
-double DxfEntity::Number(int code) const { return std::strtod(Get(code).c_str(), nullptr); }
+double DxfEntity::Number(int code) const {
+  return std::strtod(Get(code).c_str(), nullptr);
+}
 
 namespace {
 
