@@ -109,8 +109,9 @@ bool IsShiftJisText(std::string_view text) {
 
 class ScriptParser {
  public:
-  ScriptParser(const std::vector<std::string>& lines, ScriptCheck& check)
-      : lines_(lines), check_(check) {}
+  ScriptParser(const std::vector<std::string_view>& lines, bool length_limits,
+               ScriptCheck& check)
+      : lines_(lines), length_limits_(length_limits), check_(check) {}
 
   void Run() {
     while (next_ < lines_.size()) Command();
@@ -120,13 +121,13 @@ class ScriptParser {
   void Fault(std::size_t line_index, const std::string& what) {
     if (check_.faults.size() < kMaxFaults) {
       check_.faults.push_back("line " + std::to_string(line_index + 1) + ": " + what + ": \"" +
-                              lines_[line_index].substr(0, 120) + "\"");
+                              std::string(lines_[line_index].substr(0, 120)) + "\"");
     }
   }
 
   void Command() {
     const std::size_t at = next_++;
-    const std::string& line = lines_[at];
+    const std::string_view line = lines_[at];
     Cursor c(line);
     if (c.Literal("PLINE ")) {
       Pline(at, c);
@@ -149,7 +150,7 @@ class ScriptParser {
   void Count(const char* command) { ++check_.commands[command]; }
 
   void Limit(std::size_t at, std::size_t length, std::size_t limit) {
-    if (length > limit) Fault(at, "longer than " + std::to_string(limit) + " characters");
+    if (length_limits_ && length > limit) Fault(at, "longer than " + std::to_string(limit) + " characters");
   }
 
   // The line after a command that must be followed by an empty one.
@@ -234,56 +235,94 @@ class ScriptParser {
     Count("donut");
   }
 
-  const std::vector<std::string>& lines_;
+  const std::vector<std::string_view>& lines_;
+  const bool length_limits_;
   ScriptCheck& check_;
   std::size_t next_ = 0;
 };
 
 }  // namespace
 
-ScriptCheck CheckScript(const std::string& script) {
+ScriptCheck CheckScript(const std::string& script, bool length_limits) {
   ScriptCheck check;
   if (!script.empty() && !script.ends_with("\r\n")) {
     check.faults.push_back("the script does not end with CR LF");
   }
-  const std::vector<std::string> lines = SplitLines(script);
+  // Views into the script: the fuzz test checks thousands of them.
+  std::vector<std::string_view> lines;
+  for (std::size_t start = 0; start < script.size();) {
+    std::size_t end = script.find("\r\n", start);
+    if (end == std::string::npos) end = script.size();
+    lines.push_back(std::string_view(script).substr(start, end - start));
+    start = end + 2;
+  }
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].find_first_of("\r\n") != std::string::npos) {
+    if (lines[i].find('\r') != std::string_view::npos ||
+        lines[i].find('\n') != std::string_view::npos) {
       check.faults.push_back("line " + std::to_string(i + 1) + ": a bare CR or LF");
       return check;
     }
   }
-  ScriptParser(lines, check).Run();
+  ScriptParser(lines, length_limits, check).Run();
   return check;
 }
 
 std::vector<std::string> CheckSegmentsInDxf(const ScriptCheck& check,
                                             const std::string& dxf_file) {
-  std::vector<std::array<std::string, 4>> lines;
-  for (const DxfEntity& e : ParseFileEntities(dxf_file)) {
-    if (e.type != "LINE") continue;
-    std::array<std::string, 4> ends;
-    const int codes[] = {10, 20, 11, 21};
-    for (int i = 0; i < 4; ++i) {
-      std::string v = e.Get(codes[i]);
-      v.erase(0, v.find_first_not_of(' '));
-      ends[i] = v;
+  // One pass over the file's lines, without copying them: the fuzz test
+  // runs this on thousands of sheets.
+  const std::string_view dxf = dxf_file;
+  std::size_t pos = 0;
+  const auto next_line = [&]() -> std::optional<std::string_view> {
+    if (pos >= dxf.size()) return std::nullopt;
+    std::size_t end = dxf.find("\r\n", pos);
+    if (end == std::string_view::npos) end = dxf.size();
+    const std::string_view line = dxf.substr(pos, end - pos);
+    pos = end + 2;
+    return line;
+  };
+  const auto trimmed = [](std::string_view v) {
+    while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
+    return v;
+  };
+
+  std::size_t matched = 0;
+  bool in_entities = false;
+  bool in_line = false;
+  std::array<std::string_view, 4> ends;
+  const auto end_record = [&] {
+    if (in_line && matched < check.segments.size()) {
+      const auto& wanted = check.segments[matched].ends;
+      if (ends[0] == wanted[0] && ends[1] == wanted[1] && ends[2] == wanted[2] &&
+          ends[3] == wanted[3]) {
+        ++matched;
+      }
     }
-    lines.push_back(ends);
-  }
-  std::vector<std::string> faults;
-  std::size_t next_line = 0;
-  for (const ScriptSegment& s : check.segments) {
-    while (next_line < lines.size() && lines[next_line] != s.ends) ++next_line;
-    if (next_line == lines.size()) {
-      faults.push_back("PLINE of line " + std::to_string(s.line) + ": segment (" + s.ends[0] +
-                       "," + s.ends[1] + ")-(" + s.ends[2] + "," + s.ends[3] +
-                       ") has no DXF LINE after the previous segment's");
-      return faults;
+    in_line = false;
+    ends = {};
+  };
+  while (auto code = next_line()) {
+    const auto value = next_line();
+    if (!value) break;
+    if (*code == "0") {
+      end_record();
+      in_line = in_entities && *value == "LINE";
+      if (*value == "ENDSEC") in_entities = false;
+    } else if (*code == "2" && *value == "ENTITIES") {
+      in_entities = true;
+    } else if (in_line) {
+      if (*code == "10") ends[0] = trimmed(*value);
+      if (*code == "20") ends[1] = trimmed(*value);
+      if (*code == "11") ends[2] = trimmed(*value);
+      if (*code == "21") ends[3] = trimmed(*value);
     }
-    ++next_line;
   }
-  return faults;
+  end_record();
+  if (matched == check.segments.size()) return {};
+  const ScriptSegment& s = check.segments[matched];
+  return {"PLINE of line " + std::to_string(s.line) + ": segment (" + s.ends[0] + "," +
+          s.ends[1] + ")-(" + s.ends[2] + "," + s.ends[3] +
+          ") has no DXF LINE after the previous segment's"};
 }
 
 }  // namespace lwall::testing

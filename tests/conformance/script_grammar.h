@@ -30,8 +30,10 @@ struct ScriptCheck {
 //   dimlinear P P V P / H P              dimlinear P P M TEXT  then a line "P"
 // where P is "%5.0lf,%5.0lf " (blank included), r and a are "%5.0lf", h and d
 // "%d", TEXT any Shift-JIS text and _ a blank; every line ends with CR LF and
-// keeps within the command's length limit. Anything else is a fault.
-ScriptCheck CheckScript(const std::string& script);
+// keeps within the command's length limit (unless `length_limits` is false:
+// absurd design values print numbers of hundreds of digits). Anything else is
+// a fault.
+ScriptCheck CheckScript(const std::string& script, bool length_limits = true);
 
 // Faults for every PLINE segment without its DXF LINE: the LINEs of
 // `dxf_file`, in file order, must hold the segments of `check`, in order and

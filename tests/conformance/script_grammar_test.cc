@@ -103,7 +103,7 @@ TEST(ScriptGrammar, FindsPolylineSegmentsWithoutTheirDxfLine) {
   DrawPolyline(run, {{0, 0}, {100.5, 0}, {100.5, -87.5}});
   DrawArrowLine(run, {0, 0}, {0, 1000});  // LINEs with no script command between them
   DrawPolyline(run, {{5, 5}, {5, 5}});
-  const std::string dxf = "ENTITIES\r\n0\r\n" + sheet.dxf() + "ENDSEC\r\n0\r\nEOF\r\n";
+  const std::string dxf = "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\n" + sheet.dxf() + "ENDSEC\r\n0\r\nEOF\r\n";
 
   const ScriptCheck check = CheckScript(sheet.script());
   ASSERT_EQ(Join(check.faults), "");
