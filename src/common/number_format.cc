@@ -18,6 +18,25 @@ void AppendPadded(std::string& out, const char* text, std::size_t size, int widt
   out.append(text, size);
 }
 
+// Appends a whole number right-aligned in `width` columns, built from the
+// right in one small buffer so that it costs a single append.
+void AppendWhole(std::string& out, bool negative, unsigned long long whole, int width) {
+  char buf[48];
+  char* const end = buf + sizeof buf;
+  char* p = end;
+  do {
+    *--p = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  if (negative) *--p = '-';
+  if (width > 24) {
+    AppendPadded(out, p, static_cast<std::size_t>(end - p), width);
+    return;
+  }
+  while (end - p < width) *--p = ' ';
+  out.append(p, static_cast<std::size_t>(end - p));
+}
+
 }  // namespace
 
 void AppendFixed(std::string& out, double value, int width, int precision) {
@@ -25,31 +44,26 @@ void AppendFixed(std::string& out, double value, int width, int precision) {
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
 
-  // Whole numbers below 10^15 have an exact short expansion: no rounding.
-  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
-    char buf[40];
-    char* p = buf;
-    if (negative) *p++ = '-';
-    p = std::to_chars(p, buf + sizeof buf, static_cast<long long>(magnitude)).ptr;
-    if (precision > 0) {
-      *p++ = '.';
-      for (int i = 0; i < precision && p < buf + sizeof buf; ++i) *p++ = '0';
-    }
-    AppendPadded(out, buf, static_cast<std::size_t>(p - buf), width);
-    return;
-  }
-
   // Whole units below 10^15: rounding the fraction directly gives what the
   // 17-digit expansion gives. A double that lies closer to a half than one
   // unit of its 17th digit is the half itself, and v - trunc(v) is exact.
   if (precision == 0 && magnitude < 1e15) {
     double whole = std::trunc(magnitude);
     if (magnitude - whole >= 0.5) whole += 1.0;
+    AppendWhole(out, negative, static_cast<unsigned long long>(whole), width);
+    return;
+  }
+
+  // Whole numbers below 10^15 have an exact short expansion: no rounding.
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
     char buf[24];
     char* p = buf;
     if (negative) *p++ = '-';
-    p = std::to_chars(p, buf + sizeof buf, static_cast<long long>(whole)).ptr;
-    AppendPadded(out, buf, static_cast<std::size_t>(p - buf), width);
+    p = std::to_chars(p, buf + sizeof buf, static_cast<long long>(magnitude)).ptr;
+    std::string text(buf, static_cast<std::size_t>(p - buf));
+    text += '.';
+    text.append(static_cast<std::size_t>(precision), '0');
+    AppendPadded(out, text.data(), text.size(), width);
     return;
   }
 

@@ -1,6 +1,8 @@
 // DXF LINE, TEXT and CIRCLE records.
 #include "output/dxf_writer.h"
 
+#include <cstring>
+
 #include "common/number_format.h"
 
 namespace lwall {
@@ -21,36 +23,84 @@ void DxfWriter::Real(double value) {
   out_.PlainLine(scratch_);
 }
 
+// Entity records are assembled in one reused buffer and handed on whole: a
+// sheet holds tens of thousands of value lines.
+
+void DxfWriter::Begin(std::string_view entity) {
+  scratch_.assign(entity);
+  scratch_.append("\r\n", 2);
+}
+
+void DxfWriter::PutCode(std::string_view code) {
+  scratch_.append(code);
+  scratch_.append("\r\n", 2);
+}
+
+void DxfWriter::PutText(std::string_view code, std::string_view value) {
+  PutCode(code);
+  // A text that holds a line break (none of the program's do) still gets
+  // CR LF line ends.
+  if (std::memchr(value.data(), '\n', value.size()) != nullptr) {
+    for (char c : value) {
+      if (c == '\n') {
+        scratch_.append("\r\n", 2);
+      } else {
+        scratch_ += c;
+      }
+    }
+  } else {
+    scratch_.append(value);
+  }
+  scratch_.append("\r\n", 2);
+}
+
+void DxfWriter::PutInt(std::string_view code, std::int64_t value) {
+  PutCode(code);
+  AppendInt(scratch_, value);
+  scratch_.append("\r\n", 2);
+}
+
+void DxfWriter::PutReal(std::string_view code, double value) {
+  PutCode(code);
+  AppendFixed(scratch_, value, 5, 0);
+  scratch_.append("\r\n", 2);
+}
+
+void DxfWriter::End() {
+  scratch_.append("0\r\n", 3);
+  out_.Raw(scratch_);
+}
+
 void DxfWriter::WriteDxfLine(std::string_view layer, double thickness, int colour, double x1,
                              double y1, double x2, double y2) {
-  Text("LINE");
-  Group(8, layer);
-  GroupInt(62, colour);
-  GroupReal(39, thickness);
-  GroupReal(10, x1);
-  GroupReal(20, y1);
-  GroupInt(30, 0);
-  GroupReal(11, x2);
-  GroupReal(21, y2);
-  GroupInt(31, 0);
-  Int(0);
+  Begin("LINE");
+  PutText("8", layer);
+  PutInt("62", colour);
+  PutReal("39", thickness);
+  PutReal("10", x1);
+  PutReal("20", y1);
+  PutInt("30", 0);
+  PutReal("11", x2);
+  PutReal("21", y2);
+  PutInt("31", 0);
+  End();
 }
 
 void DxfWriter::LinetypedLine(std::string_view linetype, std::string_view layer, double thickness,
                               int colour, double x1, double y1, double x2, double y2) {
-  Text("LINE");
-  Group(8, layer);
-  GroupInt(62, colour);
-  GroupReal(39, thickness);
-  GroupReal(48, 10.0);  // linetype scale
-  Group(6, linetype);
-  GroupReal(10, x1);
-  GroupReal(20, y1);
-  GroupInt(30, 0);
-  GroupReal(11, x2);
-  GroupReal(21, y2);
-  GroupInt(31, 0);
-  Int(0);
+  Begin("LINE");
+  PutText("8", layer);
+  PutInt("62", colour);
+  PutReal("39", thickness);
+  PutReal("48", 10.0);  // linetype scale
+  PutText("6", linetype);
+  PutReal("10", x1);
+  PutReal("20", y1);
+  PutInt("30", 0);
+  PutReal("11", x2);
+  PutReal("21", y2);
+  PutInt("31", 0);
+  End();
 }
 
 void DxfWriter::WriteDxfHiddenLine(std::string_view layer, double thickness, int colour, double x1,
@@ -66,54 +116,54 @@ void DxfWriter::WriteDxfCenterLine(std::string_view layer, double thickness, int
 void DxfWriter::WriteDxfText(std::string_view layer, double thickness, int colour,
                              std::int64_t height, std::string_view text, double width_factor,
                              double angle, double x, double y) {
-  Text("TEXT");
-  Group(8, layer);
-  GroupReal(39, thickness);
-  GroupInt(62, colour);
-  GroupReal(10, x);
-  GroupReal(20, y);
-  GroupInt(30, 0);
-  GroupInt(40, height);
-  GroupReal(51, angle);  // group 51, as the readers of these sheets expect
-  Group(1, text);
-  GroupReal(41, width_factor);
-  Int(0);
+  Begin("TEXT");
+  PutText("8", layer);
+  PutReal("39", thickness);
+  PutInt("62", colour);
+  PutReal("10", x);
+  PutReal("20", y);
+  PutInt("30", 0);
+  PutInt("40", height);
+  PutReal("51", angle);  // group 51, as the readers of these sheets expect
+  PutText("1", text);
+  PutReal("41", width_factor);
+  End();
 }
 
 void DxfWriter::WriteDxfAlignedText(std::string_view layer, double thickness, int colour,
                                     std::int64_t height, std::string_view text, double width_factor,
                                     double rotation, std::string_view style, double x1, double y1,
                                     double x2, double y2) {
-  Text("TEXT");
-  Group(8, layer);
-  GroupReal(39, thickness);
-  GroupInt(62, colour);
-  GroupReal(10, x1);
-  GroupReal(20, y1);
-  GroupInt(30, 0);
-  GroupReal(11, x2);
-  GroupReal(21, y2);
-  GroupInt(31, 0);
-  GroupInt(40, height);
-  GroupReal(41, width_factor);
-  GroupReal(50, rotation);
-  Group(1, text);
-  Group(7, style);
-  GroupInt(72, 0);
-  Int(0);
+  Begin("TEXT");
+  PutText("8", layer);
+  PutReal("39", thickness);
+  PutInt("62", colour);
+  PutReal("10", x1);
+  PutReal("20", y1);
+  PutInt("30", 0);
+  PutReal("11", x2);
+  PutReal("21", y2);
+  PutInt("31", 0);
+  PutInt("40", height);
+  PutReal("41", width_factor);
+  PutReal("50", rotation);
+  PutText("1", text);
+  PutText("7", style);
+  PutInt("72", 0);
+  End();
 }
 
 void DxfWriter::WriteDxfCircle(std::string_view layer, int colour, double x, double y,
                                double radius, double thickness, double origin_x, double origin_y) {
-  Text("CIRCLE");
-  Group(8, layer);
-  GroupReal(39, thickness);
-  GroupInt(62, colour);
-  GroupReal(10, x + origin_x);
-  GroupReal(20, y + origin_y);
-  GroupInt(30, 0);
-  GroupReal(40, radius);
-  Int(0);
+  Begin("CIRCLE");
+  PutText("8", layer);
+  PutReal("39", thickness);
+  PutInt("62", colour);
+  PutReal("10", x + origin_x);
+  PutReal("20", y + origin_y);
+  PutInt("30", 0);
+  PutReal("40", radius);
+  End();
 }
 
 }  // namespace lwall

@@ -55,11 +55,20 @@ class DxfWriter {
                       double thickness, double origin_x, double origin_y);
 
  private:
+  // Record assembly: the entity name, then group code and value lines, then
+  // the closing "0"; End() hands the record on.
+  void Begin(std::string_view entity);
+  void PutCode(std::string_view code);
+  void PutText(std::string_view code, std::string_view value);
+  void PutInt(std::string_view code, std::int64_t value);
+  void PutReal(std::string_view code, double value);
+  void End();
+
   void LinetypedLine(std::string_view linetype, std::string_view layer, double thickness,
                      int colour, double x1, double y1, double x2, double y2);
 
   OutputStream& out_;
-  std::string scratch_;  // one value line, reused to spare allocations
+  std::string scratch_;  // one line or record, reused to spare allocations
 };
 
 }  // namespace lwall

@@ -17,10 +17,10 @@ namespace lwall {
 class OutputStream {
  public:
   // Keeps everything in memory; `contents()` returns all bytes written.
-  OutputStream() = default;
+  OutputStream() { buffer_.reserve(kMemoryReserve); }
   // Passes the bytes on to `file` (not owned) in large blocks; `contents()`
   // then holds only what has not been passed on yet.
-  explicit OutputStream(std::FILE* file) : file_(file) {}
+  explicit OutputStream(std::FILE* file) : file_(file) { buffer_.reserve(2 * kFlushThreshold); }
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
   ~OutputStream() { Flush(); }
@@ -41,11 +41,21 @@ class OutputStream {
     if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
   }
 
+  // Appends `text` as it is: bytes that already carry CR LF line ends.
+  void Raw(std::string_view text) {
+    buffer_.append(text);
+    if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
+  }
+
   void Flush();
   const std::string& contents() const { return buffer_; }
 
  private:
   static constexpr std::size_t kFlushThreshold = 1 << 16;
+  // Room for a whole sheet taken at once: growing a string step by step to
+  // a few hundred kilobytes costs more than drawing the sheet, since every
+  // step maps and faults in fresh pages. Pages never written cost nothing.
+  static constexpr std::size_t kMemoryReserve = 1 << 20;
   std::string buffer_;
   std::FILE* file_ = nullptr;
 };

@@ -29,10 +29,9 @@ struct ReaderVerdict {
 };
 
 ReaderVerdict ReadWithEzdxf(const TempDir& dir, const std::string& design) {
-  const std::string command = std::string(kPython) + " '" LWALL_TESTS_DIR
-                              "/conformance/dxf_reader_check.py' --sources '" LWALL_TESTS_DIR
-                              "/../src' --design '" + design + "' '" +
-                              (dir.path() / "Lwall.dxf").string() + "' > '" +
+  const std::string command = std::string(kPython) +
+                              " '" LWALL_TESTS_DIR "/conformance/dxf_reader_check.py' --design '" +
+                              design + "' '" + (dir.path() / "Lwall.dxf").string() + "' > '" +
                               (dir.path() / "reader.txt").string() + "' 2>&1";
   const int raw = std::system(command.c_str());
   ReaderVerdict verdict;
@@ -82,7 +81,8 @@ TEST(ReaderCheck, ReportsFaultsPlantedIntoAGoodFile) {
   ASSERT_EQ(RunProgramIn(dir).status, 0);
   const std::string good = dir.Read("Lwall.dxf");
   ASSERT_NE(good.find("\r\nLINE\r\n8\r\nD-STR-STR1\r\n"), std::string::npos);
-  if (ReadWithEzdxf(dir, "standard").status == kReaderMissing) GTEST_SKIP() << "ezdxf not installed";
+  if (ReadWithEzdxf(dir, "standard").status == kReaderMissing)
+    GTEST_SKIP() << "ezdxf not installed";
 
   const auto planted = [&](const std::string& from, const std::string& to) {
     std::string bad = good;

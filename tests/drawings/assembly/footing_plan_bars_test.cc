@@ -33,7 +33,9 @@ class FootingPlanBarsTest : public ::testing::Test {
     DesignData& d = sheet->design();
     d.s2_diameter = 13;
     d.F1.pitch[1] = pitch;
-    d.F1.pitch_count[1] = static_cast<int>(2000 / pitch);
+    // Pitches that cover 2000 in no whole number of bars (0, tiny, infinite) get none.
+    const double bars = 2000 / pitch;
+    d.F1.pitch_count[1] = bars >= 1 && bars < 1e6 ? static_cast<int>(bars) : 0;
     d.F1.pitch_count[2] = 0;
     d.F1.pitch_count[3] = 0;
     d.F3.segment_count = 2;
