@@ -2,7 +2,7 @@
 // bundled example and for a dense design, beside the time it takes only to
 // write the same bytes to two files, and the whole program writing its files.
 //
-// How to build and run it, and the figures of this machine: bench/RESULTS.md.
+// How to build and run it, and the figures of one machine: README.md.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
