@@ -4,7 +4,7 @@
 // that copy, and a hang is cut short by an alarm, without losing the name of
 // the case), and the inputs that once broke the program, replayed.
 //
-// LWALL_FUZZ_CASES sets the number of cases (default 2000), LWALL_FUZZ_SEED
+// LWALL_FUZZ_CASES sets the number of cases (default 3000), LWALL_FUZZ_SEED
 // the first seed (default 1); a failure names the seed of its case and
 // leaves its two files in /tmp/lwall-fuzz-failures/ for the regressions.
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uint64_t kDefaultCases = 2000;
+constexpr std::uint64_t kDefaultCases = 3000;
 constexpr int kShards = 4;  // ctest runs them side by side
 constexpr int kCaseTimeLimitSeconds = 60;
 constexpr int kMaxReportedFailures = 10;
