@@ -3,25 +3,13 @@
 
 #include "common/number_format.h"
 #include "kernel/primitives.h"
+#include "tables/table_grid.h"
 
 namespace lwall {
 
 namespace {
 
-constexpr double kRight = 9400;
-constexpr double kTableTop = 900;
-constexpr double kTableBottom = -7100;
-// 11 bar rows and three spare ones below the header band.
-constexpr int kBodyBands = 14;
-constexpr double kBandHeight = 500;
-
-void Heading(RunState& run, Point p1, Point p2, std::int64_t height, std::string_view text) {
-  DrawAlignedText(run, p1, p2, height, 0, text, "KANJI");
-}
-
-void Cell(RunState& run, double x, double y, std::string_view text) {
-  DrawText(run, {x, y}, 125, 0, text);
-}
+using namespace table_grid;
 
 void ScheduleRow(RunState& run, const BarScheduleRow& row, double y) {
   Cell(run, 50, y, row.mark);

@@ -7,25 +7,15 @@
 #include "common/number_format.h"
 #include "kernel/primitives.h"
 #include "tables/bar_shapes.h"
+#include "tables/table_grid.h"
 
 namespace lwall {
 
 namespace {
 
-constexpr double kRight = 9400;
-constexpr double kTableTop = 900;
-constexpr double kTableBottom = -7100;
-constexpr int kBodyBands = 14;
-constexpr double kBandHeight = 500;
+using namespace table_grid;
+
 constexpr double kSketchScale = 0.4;
-
-void Heading(RunState& run, Point p1, Point p2, std::int64_t height, std::string_view text) {
-  DrawAlignedText(run, p1, p2, height, 0, text, "KANJI");
-}
-
-void Cell(RunState& run, double x, double y, std::string_view text) {
-  DrawText(run, {x, y}, 125, 0, text);
-}
 
 // The value of a number this program has just formatted.
 double ReadBack(const std::string& text) {
