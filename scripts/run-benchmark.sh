@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the sheet benchmark (Release) and runs it: time to draw a sheet in
+# memory, time to write its bytes, and the whole program, for the example
+# and a dense design.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh --tests
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLWALL_TESTS=OFF -DLWALL_BENCHMARK=ON >/dev/null
+cmake --build build-bench -j2 --target lwall_benchmark
+./build-bench/bench/lwall_benchmark --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true --benchmark_min_time=0.5 "$@"
