@@ -1,8 +1,6 @@
 // DXF LINE, TEXT and CIRCLE records.
 #include "output/dxf_writer.h"
 
-#include <cstring>
-
 #include "common/number_format.h"
 
 namespace lwall {
@@ -28,89 +26,70 @@ void DxfWriter::Real(double value) {
 
 void DxfWriter::Begin(std::string_view entity) {
   scratch_.assign(entity);
-  scratch_.append("\r\n", 2);
+  scratch_.append(OutputStream::kLineEnd);
 }
 
 void DxfWriter::PutCode(std::string_view code) {
   scratch_.append(code);
-  scratch_.append("\r\n", 2);
+  scratch_.append(OutputStream::kLineEnd);
 }
 
 void DxfWriter::PutText(std::string_view code, std::string_view value) {
   PutCode(code);
-  // A text that holds a line break (none of the program's do) still gets
-  // CR LF line ends.
-  if (std::memchr(value.data(), '\n', value.size()) != nullptr) {
-    for (char c : value) {
-      if (c == '\n') {
-        scratch_.append("\r\n", 2);
-      } else {
-        scratch_ += c;
-      }
-    }
-  } else {
-    scratch_.append(value);
-  }
-  scratch_.append("\r\n", 2);
+  OutputStream::AppendWithLineEnds(scratch_, value);
+  scratch_.append(OutputStream::kLineEnd);
 }
 
 void DxfWriter::PutInt(std::string_view code, std::int64_t value) {
   PutCode(code);
   AppendInt(scratch_, value);
-  scratch_.append("\r\n", 2);
+  scratch_.append(OutputStream::kLineEnd);
 }
 
 void DxfWriter::PutReal(std::string_view code, double value) {
   PutCode(code);
   AppendFixed(scratch_, value, 5, 0);
-  scratch_.append("\r\n", 2);
+  scratch_.append(OutputStream::kLineEnd);
 }
 
 void DxfWriter::End() {
-  scratch_.append("0\r\n", 3);
+  scratch_ += '0';
+  scratch_.append(OutputStream::kLineEnd);
   out_.Raw(scratch_);
+}
+
+void DxfWriter::LineRecord(std::string_view linetype, std::string_view layer, double thickness,
+                           int colour, double x1, double y1, double x2, double y2) {
+  Begin("LINE");
+  PutText("8", layer);
+  PutInt("62", colour);
+  PutReal("39", thickness);
+  if (!linetype.empty()) {  // a continuous line takes its layer's linetype
+    PutReal("48", 10.0);    // linetype scale
+    PutText("6", linetype);
+  }
+  PutReal("10", x1);
+  PutReal("20", y1);
+  PutInt("30", 0);
+  PutReal("11", x2);
+  PutReal("21", y2);
+  PutInt("31", 0);
+  End();
 }
 
 void DxfWriter::WriteDxfLine(std::string_view layer, double thickness, int colour, double x1,
                              double y1, double x2, double y2) {
-  Begin("LINE");
-  PutText("8", layer);
-  PutInt("62", colour);
-  PutReal("39", thickness);
-  PutReal("10", x1);
-  PutReal("20", y1);
-  PutInt("30", 0);
-  PutReal("11", x2);
-  PutReal("21", y2);
-  PutInt("31", 0);
-  End();
-}
-
-void DxfWriter::LinetypedLine(std::string_view linetype, std::string_view layer, double thickness,
-                              int colour, double x1, double y1, double x2, double y2) {
-  Begin("LINE");
-  PutText("8", layer);
-  PutInt("62", colour);
-  PutReal("39", thickness);
-  PutReal("48", 10.0);  // linetype scale
-  PutText("6", linetype);
-  PutReal("10", x1);
-  PutReal("20", y1);
-  PutInt("30", 0);
-  PutReal("11", x2);
-  PutReal("21", y2);
-  PutInt("31", 0);
-  End();
+  LineRecord("", layer, thickness, colour, x1, y1, x2, y2);
 }
 
 void DxfWriter::WriteDxfHiddenLine(std::string_view layer, double thickness, int colour, double x1,
                                    double y1, double x2, double y2) {
-  LinetypedLine("HIDDEN", layer, thickness, colour, x1, y1, x2, y2);
+  LineRecord("HIDDEN", layer, thickness, colour, x1, y1, x2, y2);
 }
 
 void DxfWriter::WriteDxfCenterLine(std::string_view layer, double thickness, int colour, double x1,
                                    double y1, double x2, double y2) {
-  LinetypedLine("CENTER", layer, thickness, colour, x1, y1, x2, y2);
+  LineRecord("CENTER", layer, thickness, colour, x1, y1, x2, y2);
 }
 
 void DxfWriter::WriteDxfText(std::string_view layer, double thickness, int colour,

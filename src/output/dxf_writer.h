@@ -64,8 +64,9 @@ class DxfWriter {
   void PutReal(std::string_view code, double value);
   void End();
 
-  void LinetypedLine(std::string_view linetype, std::string_view layer, double thickness,
-                     int colour, double x1, double y1, double x2, double y2);
+  // A LINE record; an empty linetype leaves the layer's own.
+  void LineRecord(std::string_view linetype, std::string_view layer, double thickness, int colour,
+                  double x1, double y1, double x2, double y2);
 
   OutputStream& out_;
   std::string scratch_;  // one line or record, reused to spare allocations

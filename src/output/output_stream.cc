@@ -5,19 +5,18 @@
 
 namespace lwall {
 
-void OutputStream::Write(std::string_view text) {
+void OutputStream::AppendWithLineEnds(std::string& to, std::string_view text) {
   while (!text.empty()) {
     const void* found = std::memchr(text.data(), '\n', text.size());
     if (found == nullptr) {
-      buffer_.append(text);
+      to.append(text);
       break;
     }
     const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
-    buffer_.append(text.data(), at);
-    buffer_.append("\r\n", 2);
+    to.append(text.data(), at);
+    to.append(kLineEnd);
     text.remove_prefix(at + 1);
   }
-  if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
 }
 
 void OutputStream::Flush() {

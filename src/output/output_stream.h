@@ -25,32 +25,47 @@ class OutputStream {
   OutputStream& operator=(const OutputStream&) = delete;
   ~OutputStream() { Flush(); }
 
+  // The line end of both output files.
+  static constexpr std::string_view kLineEnd = "\r\n";
+  // Appends `text` to `to`, turning each "\n" into CR LF: the one place
+  // where line breaks become line ends, for this stream and for writers that
+  // assemble whole records before handing them on.
+  static void AppendWithLineEnds(std::string& to, std::string_view text);
+
   // Appends `text`, turning each "\n" into CR LF.
-  void Write(std::string_view text);
+  void Write(std::string_view text) {
+    AppendWithLineEnds(buffer_, text);
+    FlushWhenFull();
+  }
   // Appends `text` and a line end.
   void Line(std::string_view text) {
-    Write(text);
-    Write("\n");
+    AppendWithLineEnds(buffer_, text);
+    buffer_.append(kLineEnd);
+    FlushWhenFull();
   }
 
   // Appends `text`, which holds no "\n", and a line end: the fast way for
   // lines the program builds itself from numbers.
   void PlainLine(std::string_view text) {
     buffer_.append(text);
-    buffer_.append("\r\n", 2);
-    if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
+    buffer_.append(kLineEnd);
+    FlushWhenFull();
   }
 
   // Appends `text` as it is: bytes that already carry CR LF line ends.
   void Raw(std::string_view text) {
     buffer_.append(text);
-    if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
+    FlushWhenFull();
   }
 
   void Flush();
   const std::string& contents() const { return buffer_; }
 
  private:
+  void FlushWhenFull() {
+    if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
+  }
+
   static constexpr std::size_t kFlushThreshold = 1 << 16;
   // Room for a whole sheet taken at once: growing a string step by step to
   // a few hundred kilobytes costs more than drawing the sheet, since every

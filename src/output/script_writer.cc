@@ -44,14 +44,14 @@ std::string& ScriptWriter::Start(std::string_view command) {
 void ScriptWriter::Polyline(std::span<const Point> points, Point origin) {
   std::string& line = Start("PLINE ");
   for (const Point& p : points) AppendShifted(line, p, origin);
-  out_.PlainLine(line);
+  WriteScriptLine(line);
 }
 
 void ScriptWriter::ScriptLeader(Point p1, Point p2, Point origin) {
   std::string& line = Start("qleader ");
   AppendShifted(line, p1, origin);
   AppendShifted(line, p2, origin);
-  out_.PlainLine(line);
+  WriteScriptLine(line);
 }
 
 void ScriptWriter::ScriptLeader(Point p1, Point p2, Point p3, Point origin) {
@@ -61,8 +61,8 @@ void ScriptWriter::ScriptLeader(Point p1, Point p2, Point p3, Point origin) {
   AppendFixed(line, p3.x + origin.x, 5, 0);
   line += ',';
   AppendFixed(line, p3.y + origin.y, 5, 0);
-  out_.PlainLine(line);
-  out_.PlainLine("");  // the Enter that closes the leader's text prompt
+  line += '\n';  // an empty line: the Enter that closes the leader's text prompt
+  WriteScriptLine(line);
 }
 
 void ScriptWriter::Text(Point p, std::int64_t height, double angle, std::string_view text,
@@ -75,33 +75,33 @@ void ScriptWriter::Text(Point p, std::int64_t height, double angle, std::string_
   line += ' ';
   line += text;
   line += ' ';
-  WriteScriptLine(line);  // the text itself is not ours to vouch for
+  WriteScriptLine(line);
 }
 
 void ScriptWriter::Circle(Point p, double radius, Point origin) {
   std::string& line = Start("CIRCLE ");
   AppendPlaced(line, p, origin);
   AppendFixed(line, radius, 5, 0);
-  out_.PlainLine(line);
-  out_.PlainLine("");
+  line += '\n';
+  WriteScriptLine(line);
+}
+
+void ScriptWriter::DimLinear(std::string_view form, Point p1, Point p2, Point location,
+                             Point origin) {
+  std::string& line = Start("dimlinear ");
+  AppendShifted(line, p1, origin);
+  AppendShifted(line, p2, origin);
+  line += form;
+  AppendShifted(line, location, origin);
+  WriteScriptLine(line);
 }
 
 void ScriptWriter::ScriptDimLinearV(Point p1, Point p2, Point location, Point origin) {
-  std::string& line = Start("dimlinear ");
-  AppendShifted(line, p1, origin);
-  AppendShifted(line, p2, origin);
-  line += "V ";
-  AppendShifted(line, location, origin);
-  out_.PlainLine(line);
+  DimLinear("V ", p1, p2, location, origin);
 }
 
 void ScriptWriter::ScriptDimLinearH(Point p1, Point p2, Point location, Point origin) {
-  std::string& line = Start("dimlinear ");
-  AppendShifted(line, p1, origin);
-  AppendShifted(line, p2, origin);
-  line += "H ";
-  AppendShifted(line, location, origin);
-  out_.PlainLine(line);
+  DimLinear("H ", p1, p2, location, origin);
 }
 
 void ScriptWriter::ScriptDimLinearM(Point p1, Point p2, std::string_view text, Point location,
@@ -121,7 +121,7 @@ void ScriptWriter::Donut(Point p, std::int64_t diameter, Point origin) {
   AppendInt(line, diameter);
   line += ' ';
   AppendShifted(line, p, origin);
-  out_.PlainLine(line);
+  WriteScriptLine(line);
 }
 
 }  // namespace lwall

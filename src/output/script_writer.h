@@ -45,6 +45,8 @@ class ScriptWriter {
  private:
   // Clears the reused line buffer and starts it with `command`.
   std::string& Start(std::string_view command);
+  // "dimlinear " p1 p2, the form ("V " or "H ") and the location point.
+  void DimLinear(std::string_view form, Point p1, Point p2, Point location, Point origin);
 
   OutputStream& out_;
   std::string line_;
