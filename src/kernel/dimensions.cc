@@ -32,6 +32,10 @@ void Label(RunState& run, Point text_at, double text_height, double rotation, Po
 
 }  // namespace
 
+double LabelHalfLength(std::string_view label, double height) {
+  return static_cast<double>(label.size()) * height / 2;
+}
+
 Point PointAlongLine(Point p1, Point p2, double d) {
   const double a = std::fabs(d);
   if (p1.x == p2.x) return {p1.x, d > 0 ? p1.y + a : p1.y - a};

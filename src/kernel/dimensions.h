@@ -14,6 +14,14 @@
 
 namespace lwall {
 
+// Height of the dimension labels and callout texts of the sheet.
+inline constexpr double kDimensionLabelHeight = 125;
+
+// Half the drawn length of a dimension label `height` high. CAD readers
+// advance half the height per byte, so labels are centred by their byte
+// count and "×", two bytes in Shift-JIS, counts twice.
+double LabelHalfLength(std::string_view label, double height = kDimensionLabelHeight);
+
 // The point on the line through p1 and p2 at distance |d| from p1. The sign
 // of d picks the side by increasing x (by increasing y on a vertical line),
 // not by the order of the points.

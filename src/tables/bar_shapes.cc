@@ -11,7 +11,7 @@ namespace lwall {
 
 namespace {
 
-constexpr double kLabelHeight = 125;
+constexpr double kLabelHeight = kDimensionLabelHeight;
 constexpr std::int64_t kTitleHeight = 200;
 constexpr double kLegendScale = 0.4;
 
@@ -155,21 +155,17 @@ void LabelBarShape3(RunState& run, const ShapeSketch& s, std::string_view label1
 // leg's lower end.
 void LabelBarShape4(RunState& run, const ShapeSketch& s, std::string_view label1,
                     std::string_view label2, std::string_view label3) {
-  const auto half_width = [](std::string_view label) {
-    return static_cast<double>(label.size()) * kLabelHeight / 2;
-  };
-
   Dimension rising = VerticalDimension(run, s.p(1), s.p(2), kLeft, 700);
-  rising.text_at = {s.p(1).x - 750, (s.p(1).y + s.p(2).y) / 2 - half_width(label1)};
+  rising.text_at = {s.p(1).x - 750, (s.p(1).y + s.p(2).y) / 2 - LabelHalfLength(label1)};
   LabelledDimension(run, rising, label1);
 
   Dimension run_dim = HorizontalDimension(run, s.p(2), s.p(4), kBelow, 1000);
-  run_dim.text_at = {(s.p(2).x + s.p(4).x) / 2 - half_width(label2), s.p(2).y - 950};
+  run_dim.text_at = {(s.p(2).x + s.p(4).x) / 2 - LabelHalfLength(label2), s.p(2).y - 950};
   LabelledDimension(run, run_dim, label2);
 
   Dimension falling = VerticalDimension(run, s.p(3), s.p(4), kRight, 700);
   falling.dimension_point = {s.p(2).x + 1500, s.p(2).y};
-  falling.text_at = {s.p(2).x + 1450, (s.p(3).y + s.p(4).y) / 2 - half_width(label3)};
+  falling.text_at = {s.p(2).x + 1450, (s.p(3).y + s.p(4).y) / 2 - LabelHalfLength(label3)};
   falling.script_location = {s.p(3).x + 700, s.p(3).y};
   LabelledDimension(run, falling, label3);
 

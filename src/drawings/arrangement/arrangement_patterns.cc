@@ -13,15 +13,11 @@ std::string LengthLabel(double length) {
   return FormatWhole(length);
 }
 
-double HalfLabelLength(std::string_view label) {
-  return static_cast<double>(label.size()) * kLabelHeight / 2.0;
-}
-
 void LinearDimensionVertical(RunState& run, Point a, Point b, double line_x, double label_x) {
   const Point line_start{line_x, a.y};
   run.script.ScriptDimLinearV(a, b, line_start, run.context.origin);
   const std::string label = LengthLabel(std::fabs(a.y - b.y));
-  const Point label_at{label_x, (a.y + b.y) / 2.0 - HalfLabelLength(label)};
+  const Point label_at{label_x, (a.y + b.y) / 2.0 - LabelHalfLength(label)};
   DrawDimensionVertical(run, a, b, line_start, label_at, kLabelHeight, label);
 }
 
@@ -29,7 +25,7 @@ void LinearDimensionHorizontal(RunState& run, Point a, Point b, double line_y, d
   const Point line_start{a.x, line_y};
   run.script.ScriptDimLinearH(a, b, line_start, run.context.origin);
   const std::string label = LengthLabel(std::fabs(a.x - b.x));
-  const Point label_at{(a.x + b.x) / 2.0 - HalfLabelLength(label), label_y};
+  const Point label_at{(a.x + b.x) / 2.0 - LabelHalfLength(label), label_y};
   DrawDimensionHorizontal(run, a, b, line_start, label_at, kLabelHeight, label);
 }
 

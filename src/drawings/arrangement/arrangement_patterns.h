@@ -13,6 +13,7 @@
 
 #include "common/geometry.h"
 #include "kernel/bar_callout.h"
+#include "kernel/dimensions.h"
 #include "kernel/run_state.h"
 
 namespace lwall {
@@ -22,7 +23,7 @@ inline constexpr Point kSectionViewOrigin{10000, 42000};
 inline constexpr Point kWallFaceViewOrigin{20000, 42000};
 
 // Height of every dimension label and callout text of these views.
-inline constexpr double kLabelHeight = 125;
+inline constexpr double kLabelHeight = kDimensionLabelHeight;
 
 inline void SetOrigin(RunState& run, Point origin) {
   SetOrigin(run, origin.x, origin.y);
@@ -30,9 +31,6 @@ inline void SetOrigin(RunState& run, Point origin) {
 
 // "%5.0f" of a length: whole millimetres, at least five characters.
 std::string LengthLabel(double length);
-// Half the drawn length of a label: labels are centred by their byte count,
-// each byte taking 125/2 of the text height.
-double HalfLabelLength(std::string_view label);
 
 // A vertical dimension from a to b, its line at x = line_x from a.y, both in
 // the script and in the DXF file, labelled with |a.y - b.y| and centred on

@@ -216,7 +216,7 @@ void DrawCoverDimensions(RunState& run) {
   run.script.ScriptDimLinearH({-t / 2, yc}, {-t / 2 + cwf, yc}, front_line, origin);
   const std::string front_label = LengthLabel(cwf);
   DrawDimensionHorizontal(run, {-t / 2, yc}, {-t / 2 + cwf, yc}, front_line,
-                          {-t / 2 - HalfLabelLength(front_label), front_line.y + 20}, kLabelHeight,
+                          {-t / 2 - LabelHalfLength(front_label), front_line.y + 20}, kLabelHeight,
                           front_label);
 
   const Point back_line{t / 2, yc + 10};
@@ -229,7 +229,7 @@ void DrawCoverDimensions(RunState& run) {
 
   const std::string bottom_label = LengthLabel(cfb);
   DrawDimensionVertical(run, {xc, cfb}, {xc, 0}, {xc - 10, cfb},
-                        {xc - 10 - 20, cfb / 2 - HalfLabelLength(bottom_label)}, kLabelHeight,
+                        {xc - 10 - 20, cfb / 2 - LabelHalfLength(bottom_label)}, kLabelHeight,
                         bottom_label);
 }
 

@@ -59,7 +59,7 @@ void DrawFaceHeightChain(RunState& run, const BarArrangement& bar, double measur
   run.script.ScriptDimLinearV(at(y1), at(y2), {chain_line_x, y1}, origin);
   SpacingDimension(run, true, at(y1), at(y2), {chain_line_x, y1}, bar.pitch_count[1], bar.pitch[1],
                    true, [&](std::string_view label, std::size_t, std::size_t) {
-                     return Point{chain_line_x - 50, (y1 + y2) / 2 - HalfLabelLength(label)};
+                     return Point{chain_line_x - 50, (y1 + y2) / 2 - LabelHalfLength(label)};
                    });
 
   // Both parts of a split label stand where a five-character label would,
@@ -90,7 +90,7 @@ void DrawBottomSpacing(RunState& run, const BarArrangement& bar, int direction) 
   SpacingDimension(run, false, a, b, line_start, count, pitch, false,
                    [&](std::string_view label, std::size_t index, std::size_t labels) {
                      const double y = labels == 2 && index == 0 ? -1950 : -2150;
-                     return Point{(a.x + b.x) / 2 - HalfLabelLength(label), y};
+                     return Point{(a.x + b.x) / 2 - LabelHalfLength(label), y};
                    });
 }
 

@@ -13,12 +13,11 @@ namespace lwall {
 
 namespace {
 
-constexpr double kLabelHeight = 125;
+constexpr double kLabelHeight = kDimensionLabelHeight;
 
-// Where a label starts so that it is centred on `centre`: the CAD readers
-// advance one half height per byte, so "×" (two bytes) counts twice.
+// Where a label starts so that it is centred on `centre`.
 double CentredStart(double centre, const std::string& label) {
-  return centre - static_cast<double>(label.size()) * kLabelHeight / 2;
+  return centre - LabelHalfLength(label, kLabelHeight);
 }
 
 // A dimension measured along y with a one-line label at x = label_x.
