@@ -5,6 +5,11 @@
 
 namespace lwall {
 
+namespace {
+// The scale of the hidden and centre lines the drawings write.
+constexpr double kLinetypeScale = 10.0;
+}  // namespace
+
 void DxfWriter::Int(std::int64_t value) {
   scratch_.clear();
   AppendInt(scratch_, value);
@@ -58,14 +63,14 @@ void DxfWriter::End() {
   out_.Raw(scratch_);
 }
 
-void DxfWriter::LineRecord(std::string_view linetype, std::string_view layer, double thickness,
+void DxfWriter::WriteLine(std::string_view linetype, std::string_view layer, double thickness,
                            int colour, double x1, double y1, double x2, double y2) {
   Begin("LINE");
   PutText("8", layer);
   PutInt("62", colour);
   PutReal("39", thickness);
   if (!linetype.empty()) {  // a continuous line takes its layer's linetype
-    PutReal("48", 10.0);    // linetype scale
+    PutReal("48", kLinetypeScale);
     PutText("6", linetype);
   }
   PutReal("10", x1);
@@ -75,21 +80,25 @@ void DxfWriter::LineRecord(std::string_view linetype, std::string_view layer, do
   PutReal("21", y2);
   PutInt("31", 0);
   End();
+  if (sinks_.empty()) return;
+  const LineRecord record{layer,    thickness, colour, linetype, linetype.empty() ? 1.0 : kLinetypeScale,
+                          {x1, y1}, {x2, y2}};
+  for (EntitySink* sink : sinks_) sink->OnLine(record);
 }
 
 void DxfWriter::WriteDxfLine(std::string_view layer, double thickness, int colour, double x1,
                              double y1, double x2, double y2) {
-  LineRecord("", layer, thickness, colour, x1, y1, x2, y2);
+  WriteLine("", layer, thickness, colour, x1, y1, x2, y2);
 }
 
 void DxfWriter::WriteDxfHiddenLine(std::string_view layer, double thickness, int colour, double x1,
                                    double y1, double x2, double y2) {
-  LineRecord("HIDDEN", layer, thickness, colour, x1, y1, x2, y2);
+  WriteLine("HIDDEN", layer, thickness, colour, x1, y1, x2, y2);
 }
 
 void DxfWriter::WriteDxfCenterLine(std::string_view layer, double thickness, int colour, double x1,
                                    double y1, double x2, double y2) {
-  LineRecord("CENTER", layer, thickness, colour, x1, y1, x2, y2);
+  WriteLine("CENTER", layer, thickness, colour, x1, y1, x2, y2);
 }
 
 void DxfWriter::WriteDxfText(std::string_view layer, double thickness, int colour,
@@ -107,6 +116,10 @@ void DxfWriter::WriteDxfText(std::string_view layer, double thickness, int colou
   PutText("1", text);
   PutReal("41", width_factor);
   End();
+  if (sinks_.empty()) return;
+  const TextRecord record{layer, thickness, colour, height, text, width_factor, angle,
+                          false, {x, y},    {x, y},  ""};
+  for (EntitySink* sink : sinks_) sink->OnText(record);
 }
 
 void DxfWriter::WriteDxfAlignedText(std::string_view layer, double thickness, int colour,
@@ -127,9 +140,14 @@ void DxfWriter::WriteDxfAlignedText(std::string_view layer, double thickness, in
   PutReal("41", width_factor);
   PutReal("50", rotation);
   PutText("1", text);
+  if (style.empty()) style = empty_style_name_;
   PutText("7", style);
   PutInt("72", 0);
   End();
+  if (sinks_.empty()) return;
+  const TextRecord record{layer, thickness, colour,   height,   text, width_factor,
+                          rotation, true,  {x1, y1}, {x2, y2}, style};
+  for (EntitySink* sink : sinks_) sink->OnText(record);
 }
 
 void DxfWriter::WriteDxfCircle(std::string_view layer, int colour, double x, double y,
@@ -143,6 +161,9 @@ void DxfWriter::WriteDxfCircle(std::string_view layer, int colour, double x, dou
   PutInt("30", 0);
   PutReal("40", radius);
   End();
+  if (sinks_.empty()) return;
+  const CircleRecord record{layer, thickness, colour, {x + origin_x, y + origin_y}, radius};
+  for (EntitySink* sink : sinks_) sink->OnCircle(record);
 }
 
 }  // namespace lwall

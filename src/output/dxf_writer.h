@@ -11,6 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
+#include "output/entity_sink.h"
 #include "output/output_stream.h"
 
 namespace lwall {
@@ -18,6 +21,13 @@ namespace lwall {
 class DxfWriter {
  public:
   explicit DxfWriter(OutputStream& out) : out_(out) {}
+
+  // Every entity record written from now on is also handed to `sink`.
+  void AddSink(EntitySink& sink) { sinks_.push_back(&sink); }
+  // Texts whose style name is empty name `style` instead. Some readers take
+  // an empty style name for a damaged record; the portable form sets
+  // "STANDARD" here.
+  void NameEmptyStyle(std::string_view style) { empty_style_name_ = style; }
 
   // The three value line formats: "%d", "%s" and "%5.0lf".
   void Int(std::int64_t value);
@@ -65,10 +75,12 @@ class DxfWriter {
   void End();
 
   // A LINE record; an empty linetype leaves the layer's own.
-  void LineRecord(std::string_view linetype, std::string_view layer, double thickness, int colour,
+  void WriteLine(std::string_view linetype, std::string_view layer, double thickness, int colour,
                   double x1, double y1, double x2, double y2);
 
   OutputStream& out_;
+  std::vector<EntitySink*> sinks_;
+  std::string empty_style_name_;
   std::string scratch_;  // one line or record, reused to spare allocations
 };
 

@@ -1,4 +1,4 @@
-// CR LF line ends and block-wise passing to a file.
+// CR LF line ends, block-wise passing to a file, and the size bound.
 #include "output/output_stream.h"
 
 #include <cstring>
@@ -19,10 +19,28 @@ void OutputStream::AppendWithLineEnds(std::string& to, std::string_view text) {
   }
 }
 
-void OutputStream::Flush() {
+void OutputStream::PassOn() {
   if (file_ == nullptr || buffer_.empty()) return;
-  std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+  if (!failed_ && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+    failed_ = true;
+  }
+  passed_on_ += buffer_.size();
   buffer_.clear();
+}
+
+bool OutputStream::Flush() {
+  if (file_ == nullptr) return !failed_;
+  PassOn();
+  if (!failed_ && std::fflush(file_) != 0) failed_ = true;
+  return !failed_;
+}
+
+void OutputStream::Exceeded() {
+  // What fits stays; the write that would pass the bound is cut there.
+  const std::uint64_t room = limit_ > passed_on_ ? limit_ - passed_on_ : 0;
+  if (buffer_.size() > room) buffer_.resize(static_cast<std::size_t>(room));
+  PassOn();
+  throw OutputLimitExceeded(*this);
 }
 
 }  // namespace lwall

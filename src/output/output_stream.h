@@ -1,18 +1,42 @@
 // A text output that ends every line with CR LF, kept in memory and optionally
-// passed on to a file.
+// passed on to a file, and never larger than one sheet can sensibly be.
 //
 // Both output files are read by CAD programs that expect CR LF line ends,
 // including the line breaks inside a command (a CIRCLE's radius line, the
 // second line of a dimension with its own text). Every "\n" handed to this
 // stream becomes CR LF, so no writer has to think about it.
+//
+// The counts of a damaged design drive the drawing loops, and a few hundred
+// bytes of design can ask for more entities than any disk holds. The bars of
+// every real sheet fit in well under a megabyte per file, so a stream refuses
+// to grow past kMaxOutputBytes: the write that would pass it throws
+// OutputLimitExceeded, which ends the drawing at once.
 #ifndef LWALL_OUTPUT_OUTPUT_STREAM_H_
 #define LWALL_OUTPUT_OUTPUT_STREAM_H_
 
+#include <cstdint>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace lwall {
+
+// The largest output file a run writes: 64 MiB.
+inline constexpr std::uint64_t kMaxOutputBytes = std::uint64_t{64} << 20;
+
+class OutputStream;
+
+// Thrown by the write that would take `stream` past its size bound.
+class OutputLimitExceeded : public std::runtime_error {
+ public:
+  explicit OutputLimitExceeded(const OutputStream& stream)
+      : std::runtime_error("output exceeds its size bound"), stream_(&stream) {}
+  const OutputStream& stream() const { return *stream_; }
+
+ private:
+  const OutputStream* stream_;
+};
 
 class OutputStream {
  public:
@@ -23,6 +47,8 @@ class OutputStream {
   explicit OutputStream(std::FILE* file) : file_(file) { buffer_.reserve(2 * kFlushThreshold); }
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
+  // Passes on what is left; a failure then shows only in failed(), so a
+  // caller that cares flushes first.
   ~OutputStream() { Flush(); }
 
   // The line end of both output files.
@@ -35,13 +61,13 @@ class OutputStream {
   // Appends `text`, turning each "\n" into CR LF.
   void Write(std::string_view text) {
     AppendWithLineEnds(buffer_, text);
-    FlushWhenFull();
+    Check();
   }
   // Appends `text` and a line end.
   void Line(std::string_view text) {
     AppendWithLineEnds(buffer_, text);
     buffer_.append(kLineEnd);
-    FlushWhenFull();
+    Check();
   }
 
   // Appends `text`, which holds no "\n", and a line end: the fast way for
@@ -49,22 +75,35 @@ class OutputStream {
   void PlainLine(std::string_view text) {
     buffer_.append(text);
     buffer_.append(kLineEnd);
-    FlushWhenFull();
+    Check();
   }
 
   // Appends `text` as it is: bytes that already carry CR LF line ends.
   void Raw(std::string_view text) {
     buffer_.append(text);
-    FlushWhenFull();
+    Check();
   }
 
-  void Flush();
+  // Passes the buffered bytes on to the file and flushes the file. Returns
+  // false once any write to the file has failed (a full disk, an I/O error);
+  // from then on the stream drops what it is given.
+  bool Flush();
+  bool failed() const { return failed_; }
+
+  // All bytes written so far, passed on or not.
+  std::uint64_t size() const { return passed_on_ + buffer_.size(); }
+  // A stream refuses to grow past `limit` bytes (kMaxOutputBytes unless set).
+  void set_limit(std::uint64_t limit) { limit_ = limit; }
+
   const std::string& contents() const { return buffer_; }
 
  private:
-  void FlushWhenFull() {
-    if (file_ != nullptr && buffer_.size() >= kFlushThreshold) Flush();
+  void Check() {
+    if (size() > limit_) Exceeded();
+    if (file_ != nullptr && buffer_.size() >= kFlushThreshold) PassOn();
   }
+  [[noreturn]] void Exceeded();
+  void PassOn();
 
   static constexpr std::size_t kFlushThreshold = 1 << 16;
   // Room for a whole sheet taken at once: growing a string step by step to
@@ -73,6 +112,9 @@ class OutputStream {
   static constexpr std::size_t kMemoryReserve = 1 << 20;
   std::string buffer_;
   std::FILE* file_ = nullptr;
+  std::uint64_t passed_on_ = 0;
+  std::uint64_t limit_ = kMaxOutputBytes;
+  bool failed_ = false;
 };
 
 }  // namespace lwall
