@@ -9,6 +9,9 @@ namespace lwall {
 
 // "2", "TABLES" and the fixed linetype table.
 void WriteLtypeTable(DxfWriter& dxf);
+// The same with the viewport table before the linetypes: the portable form,
+// which tells a reader what to show when it opens the file.
+void WriteViewportAndLtypeTables(DxfWriter& dxf);
 // One layer entry per layer of the table, in file order.
 void WriteLayerTable(DxfWriter& dxf, const LayerTable& layers);
 // The two text styles, "STANDARD" and "KANJI".

@@ -2,6 +2,8 @@
 // section and the footing slab plan.
 #include "drawings/assembly/rebar_assembly.h"
 
+#include "common/sheet_frame.h"
+
 #include "drawings/assembly/assembly_section.h"
 #include "drawings/assembly/footing_plan_bars.h"
 #include "drawings/assembly/footing_plan_dimensions.h"
@@ -14,9 +16,11 @@ namespace {
 // The frame around the whole sheet; its size is that of the sheet, not of
 // the wall.
 void DrawSheetFrame(RunState& run) {
-  SetOrigin(run, 4000, 24000);
+  SetOrigin(run, kSheetFrameLowerLeft.x, kSheetFrameLowerLeft.y);
   SelectLayer(run, "D-TTL-FRAM");
-  DrawPolyline(run, {{0, 0}, {0, 27500}, {40000, 27500}, {40000, 0}, {0, 0}});
+  const double w = kSheetFrameWidth;
+  const double h = kSheetFrameHeight;
+  DrawPolyline(run, {{0, 0}, {0, h}, {w, h}, {w, 0}, {0, 0}});
 }
 
 // The title stands 1500 above the wall top, starting 1500 left of the back face.

@@ -1,0 +1,46 @@
+// Where the program's messages go: standard output, one line each, with the
+// directory in front when several are drawn in one call, and in UTF-8 when a
+// person reads them on a UTF-8 terminal.
+//
+// The messages are written as Shift-JIS bytes, like every Japanese text of
+// the program: the programs that call lwall and read its output expect them
+// so. A Linux terminal shows those bytes as garbage, so there, and only
+// there, they are converted.
+#ifndef LWALL_DRIVER_MESSAGES_H_
+#define LWALL_DRIVER_MESSAGES_H_
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace lwall {
+
+// Whether messages are converted to UTF-8: only for a terminal whose locale
+// uses UTF-8 (`codeset` as nl_langinfo(CODESET) names it).
+bool MessagesInUtf8(bool to_terminal, std::string_view codeset);
+
+// Decides MessagesInUtf8 for `out` from the terminal and the locale of the
+// environment.
+bool MessagesInUtf8For(std::FILE* out);
+
+class MessageOut {
+ public:
+  MessageOut(std::FILE* out, bool utf8) : out_(out), utf8_(utf8) {}
+
+  // Every line printed from now on starts with `prefix` (empty: none).
+  void set_prefix(std::string prefix) { prefix_ = std::move(prefix); }
+  // Prints `text`: one or more lines, each ending with "\n".
+  void Print(std::string_view message);
+  // False once standard output could not take a message.
+  bool ok() const { return ok_; }
+
+ private:
+  std::FILE* out_;
+  bool utf8_;
+  std::string prefix_;
+  bool ok_ = true;
+};
+
+}  // namespace lwall
+
+#endif  // LWALL_DRIVER_MESSAGES_H_
