@@ -1,10 +1,60 @@
 // lwall: draws the reinforcement sheet of an L-shaped retaining wall from
-// "tempoL.dat" and "GasouL.dat" in the current directory into "Lwall.dxf"
-// and "tempoL.scr". It takes no arguments.
-#include <cstdio>
+// "tempoL.dat" and "GasouL.dat" into "Lwall.dxf" and "tempoL.scr", in the
+// current directory or in the directories named on the command line.
+#include <sys/stat.h>
 
+#include <cstdio>
+#include <string>
+
+#include "driver/messages.h"
+#include "driver/options.h"
 #include "driver/sheet.h"
 
-int main() {
-  return lwall::RunInCurrentDirectory(stdout);
+namespace {
+
+bool IsDirectory(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+int RunOne(const lwall::Options& options, const std::string& directory,
+           lwall::MessageOut& messages) {
+  if (options.check) return lwall::CheckDirectory(directory, messages);
+  return lwall::RunInDirectory(directory, {options.portable_dxf, options.preview}, messages);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const lwall::ParsedCommandLine parsed = lwall::ParseCommandLine(argc, argv);
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "lwall: %s\n%s", parsed.error.c_str(), lwall::UsageHint().c_str());
+    return lwall::kExitUsage;
+  }
+  const lwall::Options& options = parsed.options;
+  if (options.help || options.version) {
+    const std::string text = options.help ? lwall::UsageText() : lwall::VersionText();
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? lwall::kExitOk : 1;
+  }
+
+  lwall::MessageOut messages(stdout, lwall::MessagesInUtf8For(stdout));
+  if (options.directories.empty()) return RunOne(options, "", messages);
+
+  int status = lwall::kExitOk;
+  const bool several = options.directories.size() > 1;
+  for (const std::string& directory : options.directories) {
+    messages.set_prefix(several ? directory + ": " : "");
+    int result;
+    if (!IsDirectory(directory)) {
+      // Named with the directory even when it is the only one.
+      messages.set_prefix(directory + ": ");
+      messages.Print("not a directory\n");
+      result = lwall::kExitDesignData;
+    } else {
+      result = RunOne(options, directory, messages);
+    }
+    if (status == lwall::kExitOk) status = result;
+  }
+  return status;
 }

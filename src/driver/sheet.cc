@@ -4,13 +4,18 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "drawings/arrangement/reinforcement_arrangement.h"
 #include "drawings/assembly/rebar_assembly.h"
 #include "input/design_data.h"
+#include "input/input_check.h"
 #include "input/layer_table.h"
 #include "kernel/run_state.h"
+#include "output/dxf_header.h"
 #include "output/dxf_tables.h"
+#include "output/svg_writer.h"
 #include "tables/schedules.h"
 
 namespace lwall {
@@ -21,41 +26,37 @@ namespace {
 constexpr double kMaxFootingWidth = 2500.0;
 constexpr double kMaxTotalHeight = 3000.0;
 
-// Opens an input file; a directory does not count as a readable file.
-std::FILE* OpenInput(const char* path) {
-  std::FILE* file = std::fopen(path, "rb");
-  if (file == nullptr) return nullptr;
-  struct stat info {};
-  if (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode)) {
-    std::fclose(file);
-    return nullptr;
-  }
-  return file;
+constexpr const char* kDxfName = "Lwall.dxf";
+constexpr const char* kScriptName = "tempoL.scr";
+constexpr const char* kDesignName = "tempoL.dat";
+constexpr const char* kLayersName = "GasouL.dat";
+constexpr const char* kPreviewName = "Lwall.svg";
+
+std::string CannotCreate(std::string_view name) {
+  return "can't create " + std::string(name) + "\n";
+}
+std::string CannotRead(std::string_view name) {
+  return "can't read " + std::string(name) + "\n";
+}
+std::string CannotWrite(std::string_view name) {
+  return "can't write " + std::string(name) + "\n";
 }
 
-std::string ReadAll(std::FILE* file) {
-  std::string text;
-  char buf[8192];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) text.append(buf, n);
-  return text;
-}
-
-void CannotCreate(std::FILE* out, const char* name) {
-  std::fprintf(out, "can't create %s\n", name);
-}
-
-}  // namespace
-
-int DrawSheet(std::string_view design_text, std::string_view layer_text, OutputStream& dxf_out,
-              OutputStream& script_out, std::string& message) {
-  RunState run(dxf_out, script_out);
+// The tables, the design data, the limits and the drawings, as far as they
+// get. Returns the status; the message of a failure goes to `message`.
+int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portable,
+             std::string& message) {
   DxfWriter& dxf = run.dxf;
-
-  dxf.Int(0);
-  dxf.Text("SECTION");
-  WriteLtypeTable(dxf);
-  run.layers = ReadLayerTable(layer_text);
+  if (portable) {
+    WriteViewportAndLtypeTables(dxf);
+  } else {
+    WriteLtypeTable(dxf);
+  }
+  run.layers = ReadLayerTable(layers);
+  if (layers.failed()) {
+    message = CannotRead(kLayersName);
+    return kExitLayers;
+  }
   WriteLayerTable(dxf, run.layers);
   WriteStyleTable(dxf);
   dxf.Int(0);
@@ -65,7 +66,11 @@ int DrawSheet(std::string_view design_text, std::string_view layer_text, OutputS
   dxf.Group(2, "ENTITIES");
   dxf.Int(0);  // the group code of the first entity
 
-  run.design = ReadDesignData(design_text);
+  run.design = ReadDesignData(design);
+  if (design.failed()) {
+    message = CannotRead(kDesignName);
+    return kExitDesignData;
+  }
   const DesignData& d = run.design;
   if (d.toe_width + d.wall_thickness + d.heel_width > kMaxFootingWidth) {
     message = "幅の制限を超えています。\n";
@@ -86,49 +91,204 @@ int DrawSheet(std::string_view design_text, std::string_view layer_text, OutputS
   return kExitOk;
 }
 
-int RunInCurrentDirectory(std::FILE* message_out) {
-  std::FILE* dxf_file = std::fopen("Lwall.dxf", "wb");
-  if (dxf_file == nullptr) {
-    CannotCreate(message_out, "Lwall.dxf");
+std::string SheetTooLarge(std::string_view name) {
+  return "can't write " + std::string(name) + ": the sheet exceeds " +
+         std::to_string(kMaxOutputBytes >> 20) + " MiB\n";
+}
+
+}  // namespace
+
+int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& outputs,
+              std::string& message) {
+  // The portable form's header comes first but depends on what is drawn,
+  // so the rest of its file is drawn into memory and follows the header.
+  std::optional<OutputStream> portable_body;
+  if (outputs.portable_dxf) portable_body.emplace();
+  OutputStream& dxf_out = portable_body ? *portable_body : outputs.dxf;
+  RunState run(dxf_out, outputs.script);
+  ExtentsSink extents;
+  std::optional<SvgWriter> svg;
+  if (outputs.portable_dxf) {
+    run.dxf.NameEmptyStyle("STANDARD");
+    run.dxf.AddSink(extents);
+  }
+  int status = kExitOk;
+  try {
+    if (outputs.svg != nullptr) {
+      svg.emplace(*outputs.svg, run.layers);
+      run.dxf.AddSink(*svg);
+    }
+    if (!outputs.portable_dxf) {
+      run.dxf.Int(0);
+      run.dxf.Text("SECTION");
+    }
+    status = DrawInto(run, design, layers, outputs.portable_dxf, message);
+    if (svg) svg->Finish();
+    if (portable_body) {
+      DxfWriter head(outputs.dxf);
+      head.Int(0);
+      head.Text("SECTION");
+      WriteDxfHeader(head, extents);
+      head.Int(0);
+      head.Text("SECTION");
+      outputs.dxf.Raw(portable_body->contents());
+    }
+  } catch (const OutputLimitExceeded& exceeded) {
+    const OutputStream& full = exceeded.stream();
+    if (&full == &outputs.script) {
+      message = SheetTooLarge(kScriptName);
+      return kExitScript;
+    }
+    if (&full == outputs.svg) {
+      message = SheetTooLarge(kPreviewName);
+      return kExitPreview;
+    }
+    message = SheetTooLarge(kDxfName);
     return kExitLimit;
   }
-  std::FILE* script_file = std::fopen("tempoL.scr", "wb");
-  if (script_file == nullptr) {
-    CannotCreate(message_out, "tempoL.scr");
-    std::fclose(dxf_file);
+  return status;
+}
+
+int DrawSheet(std::string_view design_text, std::string_view layer_text, OutputStream& dxf,
+              OutputStream& script, std::string& message) {
+  StringSource design(design_text);
+  StringSource layers(layer_text);
+  return DrawSheet(design, layers, SheetOutputs{dxf, script}, message);
+}
+
+namespace {
+
+// A file of the directory a run works in.
+std::string PathIn(const std::string& directory, const char* name) {
+  if (directory.empty()) return name;
+  return directory.back() == '/' ? directory + name : directory + "/" + name;
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens an input file; a directory does not count as a readable file.
+File OpenInput(const std::string& path) {
+  File file(std::fopen(path.c_str(), "rb"));
+  if (!file) return nullptr;
+  struct stat info {};
+  if (fstat(fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode)) return nullptr;
+  return file;
+}
+
+// Flushes and closes an output file; false when any of it failed.
+bool Close(OutputStream& stream, File& file) {
+  const bool flushed = stream.Flush();
+  const bool closed = std::fclose(file.release()) == 0;
+  return flushed && closed;
+}
+
+}  // namespace
+
+int RunInDirectory(const std::string& directory, const RunOptions& options,
+                   MessageOut& messages) {
+  File dxf_file(std::fopen(PathIn(directory, kDxfName).c_str(), "wb"));
+  if (!dxf_file) {
+    messages.Print(CannotCreate(kDxfName));
+    return kExitLimit;
+  }
+  File script_file(std::fopen(PathIn(directory, kScriptName).c_str(), "wb"));
+  if (!script_file) {
+    messages.Print(CannotCreate(kScriptName));
     return kExitScript;
   }
-  std::FILE* design_file = OpenInput("tempoL.dat");
-  if (design_file == nullptr) {
-    CannotCreate(message_out, "tempoL.dat");
-    std::fclose(script_file);
-    std::fclose(dxf_file);
+  File design_file = OpenInput(PathIn(directory, kDesignName));
+  if (!design_file) {
+    messages.Print(CannotCreate(kDesignName));
     return kExitDesignData;
   }
-  std::FILE* layer_file = OpenInput("GasouL.dat");
-  if (layer_file == nullptr) {
-    CannotCreate(message_out, "GasouL.dat");
-    std::fclose(design_file);
-    std::fclose(script_file);
-    std::fclose(dxf_file);
+  File layer_file = OpenInput(PathIn(directory, kLayersName));
+  if (!layer_file) {
+    messages.Print(CannotCreate(kLayersName));
     return kExitLayers;
   }
-  const std::string design_text = ReadAll(design_file);
-  std::fclose(design_file);
-  const std::string layer_text = ReadAll(layer_file);
-  std::fclose(layer_file);
 
   std::string message;
   int status;
+  bool dxf_written;
+  bool script_written;
+  std::optional<OutputStream> svg;
   {
-    OutputStream dxf(dxf_file);
-    OutputStream script(script_file);
-    status = DrawSheet(design_text, layer_text, dxf, script, message);
-  }  // flushed here
-  std::fclose(script_file);
-  std::fclose(dxf_file);
-  std::fputs(message.c_str(), message_out);
+    OutputStream dxf(dxf_file.get());
+    OutputStream script(script_file.get());
+    if (options.preview) svg.emplace();
+    FileSource design(design_file.get());
+    FileSource layers(layer_file.get());
+    status = DrawSheet(design, layers,
+                       SheetOutputs{dxf, script, svg ? &*svg : nullptr, options.portable_dxf},
+                       message);
+    dxf_written = Close(dxf, dxf_file);
+    script_written = Close(script, script_file);
+  }
+  // A failure to write is told after the run's own message, and decides the
+  // status: a sheet that did not reach its file is no success.
+  if (!dxf_written) {
+    message += CannotWrite(kDxfName);
+    status = kExitLimit;
+  } else if (!script_written) {
+    message += CannotWrite(kScriptName);
+    status = kExitScript;
+  }
+  // The picture is written only for a drawn sheet, so a failed run leaves
+  // an earlier picture alone.
+  if (status == kExitOk && svg) {
+    File svg_file(std::fopen(PathIn(directory, kPreviewName).c_str(), "wb"));
+    if (!svg_file) {
+      message += CannotCreate(kPreviewName);
+      status = kExitPreview;
+    } else {
+      OutputStream out(svg_file.get());
+      out.Raw(svg->contents());
+      if (!Close(out, svg_file)) {
+        message += CannotWrite(kPreviewName);
+        status = kExitPreview;
+      }
+    }
+  }
+  if (!message.empty()) messages.Print(message);
   return status;
+}
+
+int RunInCurrentDirectory(std::FILE* message_out) {
+  MessageOut messages(message_out, false);
+  return RunInDirectory("", RunOptions{}, messages);
+}
+
+int CheckDirectory(const std::string& directory, MessageOut& messages) {
+  File design_file = OpenInput(PathIn(directory, kDesignName));
+  if (!design_file) {
+    messages.Print(CannotCreate(kDesignName));
+    return kExitDesignData;
+  }
+  File layer_file = OpenInput(PathIn(directory, kLayersName));
+  if (!layer_file) {
+    messages.Print(CannotCreate(kLayersName));
+    return kExitLayers;
+  }
+  FileSource design(design_file.get());
+  FileSource layers(layer_file.get());
+  const InputCheck check = CheckInputs(design, layers);
+  // The layer file is read first, as in a run.
+  if (layers.failed()) {
+    messages.Print(CannotRead(kLayersName));
+    return kExitLayers;
+  }
+  if (design.failed()) {
+    messages.Print(CannotRead(kDesignName));
+    return kExitDesignData;
+  }
+  std::string text;
+  for (const std::string& finding : check.findings) text += finding + "\n";
+  text += check.Summary() + "\n";
+  messages.Print(text);
+  return check.findings.empty() ? kExitOk : kExitFindings;
 }
 
 }  // namespace lwall

@@ -1,0 +1,42 @@
+// The command line: `lwall [OPTION]... [DIR]...`.
+//
+// With no argument lwall does what it always did: one sheet from the files
+// of the current directory. Everything else is additive: options that ask
+// for more (a picture, a portable DXF form, a check of the inputs) and
+// directories to run in.
+#ifndef LWALL_DRIVER_OPTIONS_H_
+#define LWALL_DRIVER_OPTIONS_H_
+
+#include <string>
+#include <vector>
+
+namespace lwall {
+
+struct Options {
+  bool help = false;
+  bool version = false;
+  bool portable_dxf = false;
+  bool preview = false;
+  bool check = false;
+  std::vector<std::string> directories;  // none: the current directory
+};
+
+struct ParsedCommandLine {
+  Options options;
+  // Empty when the command line is understood; else the one-line reason.
+  std::string error;
+};
+
+// Parses the arguments with getopt_long. Options and directories may come in
+// any order; "--" ends the options.
+ParsedCommandLine ParseCommandLine(int argc, char* const argv[]);
+
+// The text of --help and of --version, each ending with a line end.
+std::string UsageText();
+std::string VersionText();
+// The hint printed after a usage error.
+std::string UsageHint();
+
+}  // namespace lwall
+
+#endif  // LWALL_DRIVER_OPTIONS_H_
