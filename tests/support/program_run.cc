@@ -43,15 +43,38 @@ void TempDir::CopyExample(const std::string& example) const {
   }
 }
 
-ProgramResult RunProgramIn(const TempDir& dir) {
-  const std::filesystem::path out = dir.path() / ".stdout";
-  const std::string command =
-      "cd '" + dir.path().string() + "' && '" LWALL_BINARY "' > '" + out.string() + "' 2>&1";
+namespace {
+
+// `text` as one word of a shell command.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
+
+}  // namespace
+
+ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args) {
+  // The captured streams live beside the directory, not in it: a test may
+  // look at every file the program left there.
+  const std::filesystem::path out = dir.path().string() + ".stdout";
+  const std::filesystem::path err = dir.path().string() + ".stderr";
+  std::string command = "cd " + Quoted(dir.path().string()) + " && " + Quoted(LWALL_BINARY);
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  command += " > " + Quoted(out.string()) + " 2> " + Quoted(err.string());
   const int raw = std::system(command.c_str());
   ProgramResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   result.output = ReadFileText(out.string());
+  result.errors = ReadFileText(err.string());
   std::filesystem::remove(out);
+  std::filesystem::remove(err);
   return result;
 }
 

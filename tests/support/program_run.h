@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace lwall::testing {
 
@@ -29,10 +30,12 @@ class TempDir {
 struct ProgramResult {
   int status = -1;
   std::string output;  // what the program printed on standard output
+  std::string errors;  // and on standard error
 };
 
-// Runs the built lwall with `dir` as its working directory.
-ProgramResult RunProgramIn(const TempDir& dir);
+// Runs the built lwall with `dir` as its working directory and `args` as its
+// arguments (each passed as one word, whatever it holds).
+ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args = {});
 
 }  // namespace lwall::testing
 

@@ -1,0 +1,149 @@
+// The command line as users and calling programs meet it: options parsed,
+// help and version, usage errors, and runs over several directories.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "driver/messages.h"
+#include "driver/options.h"
+#include "support/program_run.h"
+#include "support/test_sheet.h"
+
+namespace lwall {
+namespace {
+
+using testing::ProgramResult;
+using testing::RunProgramIn;
+using testing::TempDir;
+
+ParsedCommandLine Parse(std::vector<std::string> args) {
+  args.insert(args.begin(), "lwall");
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  return ParseCommandLine(static_cast<int>(args.size()), argv.data());
+}
+
+TEST(ParseCommandLine, OptionsAndDirectoriesInAnyOrder) {
+  const ParsedCommandLine none = Parse({});
+  EXPECT_EQ(none.error, "");
+  EXPECT_FALSE(none.options.check || none.options.preview || none.options.portable_dxf);
+  EXPECT_TRUE(none.options.directories.empty());
+
+  const ParsedCommandLine mixed = Parse({"a", "--preview", "b", "--portable-dxf", "--", "--check"});
+  EXPECT_EQ(mixed.error, "");
+  EXPECT_TRUE(mixed.options.preview);
+  EXPECT_TRUE(mixed.options.portable_dxf);
+  EXPECT_FALSE(mixed.options.check);  // after "--" it is a directory
+  EXPECT_EQ(mixed.options.directories, (std::vector<std::string>{"a", "b", "--check"}));
+
+  EXPECT_TRUE(Parse({"-hV"}).options.help);
+  EXPECT_TRUE(Parse({"-hV"}).options.version);
+  EXPECT_TRUE(Parse({"--chec"}).options.check);  // an unambiguous abbreviation
+}
+
+TEST(ParseCommandLine, RefusalsSayWhy) {
+  EXPECT_EQ(Parse({"--bogus"}).error, "unknown or ambiguous option '--bogus'");
+  EXPECT_EQ(Parse({"-x"}).error, "unknown option '-x'");
+  EXPECT_EQ(Parse({"--help=now"}).error, "option '--help' takes no argument");
+  EXPECT_EQ(Parse({"--p"}).error, "unknown or ambiguous option '--p'");  // preview or portable
+  // A second parse in the same process starts afresh.
+  EXPECT_EQ(Parse({"dir"}).error, "");
+}
+
+TEST(MessagesInUtf8, OnlyOnAUtf8Terminal) {
+  EXPECT_TRUE(MessagesInUtf8(true, "UTF-8"));
+  EXPECT_TRUE(MessagesInUtf8(true, "utf8"));
+  EXPECT_FALSE(MessagesInUtf8(false, "UTF-8"));  // redirected or piped
+  EXPECT_FALSE(MessagesInUtf8(true, "ANSI_X3.4-1968"));
+  EXPECT_FALSE(MessagesInUtf8(true, "EUC-JP"));
+}
+
+std::string Printed(bool utf8, const std::string& prefix, const std::string& message) {
+  std::FILE* file = std::tmpfile();
+  MessageOut out(file, utf8);
+  out.set_prefix(prefix);
+  out.Print(message);
+  std::rewind(file);
+  std::string text;
+  for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
+  std::fclose(file);
+  return text;
+}
+
+TEST(MessageOut, PrefixesEveryLineAndConvertsOnlyTheMessage) {
+  const std::string width = "幅の制限を超えています。\n";  // Shift-JIS bytes
+  EXPECT_EQ(Printed(false, "", width), width);
+  EXPECT_EQ(Printed(false, "d: ", "one\ntwo\n"), "d: one\nd: two\n");
+  // "幅の制限" in UTF-8; a prefix of UTF-8 bytes stays as it is.
+  EXPECT_EQ(Printed(true, "\xC3\xA9: ", "\x95\x9D\x82\xCC\x90\xA7\x8C\xC0\n"),
+            "\xC3\xA9: \xE5\xB9\x85\xE3\x81\xAE\xE5\x88\xB6\xE9\x99\x90\n");
+}
+
+TEST(Program, HelpAndVersion) {
+  TempDir dir;
+  const ProgramResult help = RunProgramIn(dir, {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.output.starts_with("Usage: lwall [OPTION]... [DIR]...\n")) << help.output;
+  for (const char* word : {"--check", "--preview", "--portable-dxf", "--version", "tempoL.dat",
+                           "GasouL.dat", "Lwall.dxf", "tempoL.scr", "Lwall.svg", "64"}) {
+    EXPECT_NE(help.output.find(word), std::string::npos) << word;
+  }
+  const ProgramResult version = RunProgramIn(dir, {"-V"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output, "lwall " LWALL_VERSION_FOR_TESTS "\n");
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));  // nothing written
+}
+
+TEST(Program, AUsageErrorTouchesNoFile) {
+  TempDir dir;
+  dir.CopyExample();
+  dir.Write("Lwall.dxf", "earlier sheet");
+  for (const char* bad : {"--bogus", "-q", "--preview=yes"}) {
+    const ProgramResult result = RunProgramIn(dir, {bad, "."});
+    EXPECT_EQ(result.status, 64) << bad;
+    EXPECT_EQ(result.output, "");
+    EXPECT_TRUE(result.errors.starts_with("lwall: ")) << result.errors;
+    EXPECT_TRUE(result.errors.ends_with("\nTry 'lwall --help' for more information.\n"));
+    EXPECT_EQ(dir.Read("Lwall.dxf"), "earlier sheet");
+    EXPECT_FALSE(dir.Has("tempoL.scr"));
+  }
+}
+
+TEST(Program, SeveralDirectoriesEachWithItsPrefixAndTheFirstFailureDecides) {
+  TempDir root;
+  for (const char* name : {"good", "wide", "nolayers"}) {
+    std::filesystem::create_directory(root.path() / name);
+    for (const char* file : {"tempoL.dat", "GasouL.dat"}) {
+      std::filesystem::copy_file(std::filesystem::path(LWALL_EXAMPLES_DIR) / "standard" / file,
+                                 root.path() / name / file);
+    }
+  }
+  std::filesystem::remove(root.path() / "nolayers" / "GasouL.dat");
+  std::string design = root.Read("good/tempoL.dat");
+  design.replace(0, design.find_first_of("\r\n"), "1000,1000,1000");
+  root.Write("wide/tempoL.dat", design);
+
+  const ProgramResult result = RunProgramIn(root, {"good", "nolayers", "missing", "wide", "good"});
+  EXPECT_EQ(result.status, 4);  // the first that failed
+  EXPECT_EQ(result.output,
+            "nolayers: can't create GasouL.dat\n"
+            "missing: not a directory\n"
+            "wide: 幅の制限を超えています。\n");
+  EXPECT_EQ(root.Read("good/Lwall.dxf"),
+            testing::ReadFileText(LWALL_TESTS_DIR "/driver/golden/standard/Lwall.dxf"));
+  EXPECT_FALSE(std::filesystem::exists(root.path() / "Lwall.dxf"));  // not in the current one
+
+  // One directory: its messages as a run in it gives them; a missing one is named.
+  EXPECT_EQ(RunProgramIn(root, {"wide"}).output, "幅の制限を超えています。\n");
+  const ProgramResult missing = RunProgramIn(root, {"missing"});
+  EXPECT_EQ(missing.status, 3);
+  EXPECT_EQ(missing.output, "missing: not a directory\n");
+  EXPECT_EQ(RunProgramIn(root, {"good/tempoL.dat"}).status, 3);  // a file is no directory
+}
+
+}  // namespace
+}  // namespace lwall
