@@ -214,6 +214,49 @@ TEST(FuzzRegressions, InputsThatOnceBrokeTheProgramDrawWithinItsPromises) {
   for (std::size_t i = 0; i < inputs.size(); ++i) EXPECT_EQ(outcomes[i].faults, "") << names[i];
 }
 
+// Designs that ask for more than any output may hold: one bar mark's counts
+// or diameters, or the tie counts, in the millions and billions. Each stops
+// at the bound of an output with its message, or draws a sheet that fits.
+InputFiles BeyondTheBound(std::uint64_t seed, const std::vector<InputFiles>& bases) {
+  const InputFiles& base = bases[seed % bases.size()];
+  std::vector<std::string> lines = SplitLines(base.design);
+  const std::string huge[] = {"1000000", "50000000", "2147483647"};
+  const std::string n = huge[(seed / bases.size()) % 3];
+  const std::size_t mark = (seed / 7) % 9;
+  switch (seed % 4) {
+    case 0:  // every segment of the mark
+      lines[8 + 4 * mark] = n + "," + n + "," + n + "," + n + "," + n;
+      lines[5 + 4 * mark] = "5";
+      break;
+    case 1:  // the first segment only
+      lines[8 + 4 * mark].replace(0, lines[8 + 4 * mark].find(','), n);
+      break;
+    case 2:  // dots as large as the count
+      lines[6 + 4 * mark].replace(0, lines[6 + 4 * mark].find(','), n);
+      break;
+    default:  // the ties
+      lines[41] = "13,13," + n + "," + n + ",0";
+      break;
+  }
+  std::string design;
+  for (const std::string& line : lines) design += line + "\r\n";
+  return {design, base.layers};
+}
+
+TEST(FuzzBeyondTheBound, EveryRunEndsAtTheBoundOrFitsWithinIt) {
+  constexpr std::size_t kCases = 16;
+  const std::vector<InputFiles> bases = BundledInputs();
+  const std::vector<Outcome> outcomes = DrawAndCheckApart(kCases, [&](std::size_t i) {
+    return std::pair{BeyondTheBound(i, bases), InputRange::kAbsurd};
+  });
+  int stopped = 0;
+  for (std::size_t i = 0; i < kCases; ++i) {
+    EXPECT_EQ(outcomes[i].faults, "") << "case " << i;
+    stopped += !outcomes[i].drawn;
+  }
+  EXPECT_GE(stopped, 8);  // most of them ask for far more than fits
+}
+
 TEST(FuzzMutator, GivesTheSameCaseForTheSameSeed) {
   const std::vector<InputFiles> bases = BundledInputs();
   for (std::uint64_t seed : {1u, 77u, 123456u}) {

@@ -18,6 +18,9 @@ namespace {
 const std::string kWidthMessage = "幅の制限を超えています。\n";
 const std::string kHeightMessage = "高さの制限を超えています。\n";
 
+const std::string kDxfTooLarge = "can't write Lwall.dxf: the sheet exceeds 64 MiB\n";
+const std::string kScriptTooLarge = "can't write tempoL.scr: the sheet exceeds 64 MiB\n";
+
 const std::string kHead = "0\r\nSECTION\r\n2\r\nTABLES\r\n";
 const std::string kSectionChange = "0\r\nENDSEC\r\n0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\n";
 const std::string kTrailer = "0\r\nENDSEC\r\n0\r\nEOF\r\n";
@@ -138,8 +141,21 @@ SheetRun DrawSheetInMemory(const InputFiles& files) {
 
 std::vector<std::string> CheckSheetRun(const SheetRun& run, InputRange range) {
   std::vector<std::string> faults;
-  if (run.status != 0 && run.status != 1) {
+  if (run.status != 0 && run.status != 1 && run.status != 2) {
     faults.push_back("exit status " + std::to_string(run.status));
+    return faults;
+  }
+  // A sheet past the bound of an output: stopped there, with its message.
+  if (run.message == kDxfTooLarge || run.message == kScriptTooLarge) {
+    const bool dxf = run.message == kDxfTooLarge;
+    if (run.status != (dxf ? 1 : 2)) faults.push_back("the bound told with the wrong status");
+    if ((dxf ? run.dxf : run.script).size() > kMaxOutputBytes) {
+      faults.push_back("an output grew past its bound");
+    }
+    return faults;
+  }
+  if (run.status == 2) {
+    faults.push_back("status 2 with the message \"" + run.message + "\"");
     return faults;
   }
   if (run.status == 1) {
