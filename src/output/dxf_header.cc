@@ -74,9 +74,20 @@ void WriteDxfHeader(DxfWriter& dxf, const ExtentsSink& extents) {
   dxf.GroupInt(30, 0);
   HeaderPoint(dxf, "$LIMMIN", kSheetFrameLowerLeft);
   HeaderPoint(dxf, "$LIMMAX", kSheetFrameUpperRight);
-  // The frame printed at 1:50 fills the paper.
+  // The frame printed at 1:50 fills the paper: readers that print from the
+  // header place the drawing's origin at the insertion base (millimetres of
+  // paper) so that the frame sits in the middle, and scale it by 1/50.
   HeaderPoint(dxf, "$PLIMMIN", {0, 0});
   HeaderPoint(dxf, "$PLIMMAX", kPaperSize);
+  const Point frame_on_paper{kSheetFrameWidth / kSheetScale, kSheetFrameHeight / kSheetScale};
+  HeaderPoint(dxf, "$PINSBASE",
+              {(kPaperSize.x - frame_on_paper.x) / 2 - kSheetFrameLowerLeft.x / kSheetScale,
+               (kPaperSize.y - frame_on_paper.y) / 2 - kSheetFrameLowerLeft.y / kSheetScale});
+  dxf.GroupInt(30, 0);
+  dxf.Group(9, "$PSVPSCALE");
+  std::string scale;
+  AppendFixed(scale, 1 / kSheetScale, 0, 2);
+  dxf.Group(40, scale);
   dxf.Int(0);
   dxf.Text("ENDSEC");
 }
