@@ -83,6 +83,28 @@ void BM_DrawSheet(benchmark::State& state, const char* design) {
   SetSheetCounters(state, sheet);
 }
 
+// The same with the picture of the sheet drawn beside it (--preview).
+void BM_DrawSheetWithPreview(benchmark::State& state, const char* design) {
+  const Inputs inputs = Example(design);
+  Sheet sheet;
+  std::size_t picture_bytes = 0;
+  for (auto _ : state) {
+    lwall::OutputStream dxf;
+    lwall::OutputStream script;
+    lwall::OutputStream svg;
+    lwall::StringSource design_source(inputs.design);
+    lwall::StringSource layer_source(inputs.layers);
+    std::string message;
+    benchmark::DoNotOptimize(lwall::DrawSheet(design_source, layer_source,
+                                              lwall::SheetOutputs{dxf, script, &svg}, message));
+    benchmark::DoNotOptimize(svg.contents().data());
+    if (sheet.dxf.empty()) sheet = {dxf.contents(), script.contents()};
+    picture_bytes = svg.contents().size();
+  }
+  SetSheetCounters(state, sheet);
+  state.counters["picture_bytes"] = static_cast<double>(picture_bytes);
+}
+
 // The same bytes written to two files, opened and closed as the program does:
 // the least any sheet writer pays.
 void BM_WriteSheetBytes(benchmark::State& state, const char* design) {
@@ -101,7 +123,8 @@ void BM_WriteSheetBytes(benchmark::State& state, const char* design) {
   SetSheetCounters(state, sheet);
 }
 
-// The program as a user runs it: reads the inputs, draws, writes the files.
+// The program as a user runs it: reads the inputs, draws, writes the files,
+// with the picture (argument 1) or without it (0).
 void BM_RunProgram(benchmark::State& state, const char* design) {
   const Inputs inputs = Example(design);
   const Sheet sheet = Draw(inputs);
@@ -111,20 +134,24 @@ void BM_RunProgram(benchmark::State& state, const char* design) {
     std::ofstream(dir + "/" + name, std::ios::binary) << *text;
   }
   std::FILE* quiet = std::fopen("/dev/null", "w");
-  if (chdir(dir.c_str()) != 0) throw std::runtime_error("cannot enter " + dir);
+  lwall::MessageOut messages(quiet, false);
+  const lwall::RunOptions options{false, state.range(0) != 0};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(lwall::RunInCurrentDirectory(quiet));
+    benchmark::DoNotOptimize(lwall::RunInDirectory(dir, options, messages));
   }
   std::fclose(quiet);
   SetSheetCounters(state, sheet);
 }
 
+// BM_RunProgram/0 is the plain run, /1 the run with --preview.
 BENCHMARK_CAPTURE(BM_DrawSheet, standard, "standard")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawSheetWithPreview, standard, "standard")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WriteSheetBytes, standard, "standard")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_RunProgram, standard, "standard")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RunProgram, standard, "standard")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawSheet, dense, "dense")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawSheetWithPreview, dense, "dense")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WriteSheetBytes, dense, "dense")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_RunProgram, dense, "dense")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RunProgram, dense, "dense")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
@@ -135,6 +162,7 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   std::remove((ScratchDir() + "/Lwall.dxf").c_str());
   std::remove((ScratchDir() + "/tempoL.scr").c_str());
+  std::remove((ScratchDir() + "/Lwall.svg").c_str());
   std::remove((ScratchDir() + "/tempoL.dat").c_str());
   std::remove((ScratchDir() + "/GasouL.dat").c_str());
   rmdir(ScratchDir().c_str());
