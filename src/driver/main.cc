@@ -39,7 +39,12 @@ int main(int argc, char* argv[]) {
   }
 
   lwall::MessageOut messages(stdout, lwall::MessagesInUtf8For(stdout));
-  if (options.directories.empty()) return RunOne(options, "", messages);
+  // A message (or a --check report) that could not be printed leaves the
+  // user without what the run had to say: that is no success either.
+  const auto told = [&](int status) {
+    return status == lwall::kExitOk && !messages.ok() ? 1 : status;
+  };
+  if (options.directories.empty()) return told(RunOne(options, "", messages));
 
   int status = lwall::kExitOk;
   const bool several = options.directories.size() > 1;
@@ -56,5 +61,5 @@ int main(int argc, char* argv[]) {
     }
     if (status == lwall::kExitOk) status = result;
   }
-  return status;
+  return told(status);
 }
