@@ -47,9 +47,9 @@ void ReadArrangement(Scanner& in, BarArrangement& bar) {
 
 }  // namespace
 
-DesignData ReadDesignData(std::string_view text) {
+DesignData ReadDesignData(ByteSource& source) {
   DesignData d;
-  Scanner in(text);
+  Scanner in(source);
   ReadReals(in, {&d.toe_width, &d.wall_thickness, &d.heel_width});
   ReadReals(in, {&d.wall_height, &d.footing_thickness});
   ReadReals(in, {&d.view_length_left, &d.view_length_right});
@@ -62,6 +62,11 @@ DesignData ReadDesignData(std::string_view text) {
   int unused = 0;  // the fifth value of the tie record has no field
   ReadInts(in, {&d.s1_diameter, &d.s2_diameter, &d.s1_count, &d.s2_count, &unused});
   return d;
+}
+
+DesignData ReadDesignData(std::string_view text) {
+  StringSource source(text);
+  return ReadDesignData(source);
 }
 
 }  // namespace lwall

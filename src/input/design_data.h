@@ -9,6 +9,8 @@
 #include <array>
 #include <string_view>
 
+#include "input/byte_source.h"
+
 namespace lwall {
 
 // The bars of one mark, in up to five pitch segments. Arrays are indexed 1 to
@@ -60,7 +62,9 @@ struct DesignData {
 
 // Reads the 42 records of the design data file. Nothing is validated: a
 // record stops at the first value that does not fit, and every field not
-// reached keeps zero.
+// reached keeps zero. The source is read only as far as the records reach;
+// a read error ends it as its end does (the source's failed() tells).
+DesignData ReadDesignData(ByteSource& source);
 DesignData ReadDesignData(std::string_view text);
 
 }  // namespace lwall

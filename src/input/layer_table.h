@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "input/byte_source.h"
+
 namespace lwall {
 
 struct LayerDef {
@@ -25,7 +27,12 @@ struct LayerTable {
 // Reads the count and then one "colour code thickness name" entry per layer.
 // Up to 19 entries are taken as declared, present or not. Past the 19th,
 // reading ends at the first entry that yields no value, so a damaged count
-// cannot blow up the layer table.
+// cannot blow up the layer table, nor can an endless file: reading also ends
+// once the layers would take more than an output file may hold, the table
+// then being one that can never be written. A name is a C string: a NUL byte
+// ends it.
+// A read error ends the source as its end does (the source's failed() tells).
+LayerTable ReadLayerTable(ByteSource& source);
 LayerTable ReadLayerTable(std::string_view text);
 
 // The linetype names by code, in the order of the LTYPE table.

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "input/test_sources.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
@@ -167,6 +171,89 @@ TEST(ReadDesignData, ALoneSignIsTakenUpAndFails) {
   EXPECT_EQ(d.toe_width, 0);
   EXPECT_EQ(d.wall_thickness, 0);  // the read stopped at the comma
   EXPECT_EQ(d.wall_height, 0);
+}
+
+// The first five records of the example, then `rest`.
+std::string AfterTheCovers(const std::string& rest) {
+  return "500,300,1200\n2000,400\n1000,1000\n70,100,50,50,50,50\n50\n" + rest;
+}
+
+TEST(ReadDesignData, ALonePointIsTakenUpAndTheNextRecordReadsOn) {
+  // A segment count written "1.": the count reads 1, the diameters stop at
+  // the point, the pitches take it up, and the pitch counts read on.
+  DesignData d =
+      ReadDesignData(AfterTheCovers("2\n13,0,0,0,0\n250,0,0,0,0\n8,0,0,0,0\n"
+                                    "1.\n16,0,0,0,0\n250,0,0,0,0\n8,0,0,0,0\n3\n"));
+  EXPECT_EQ(d.F2.segment_count, 1);
+  EXPECT_EQ(d.F2.diameter[1], 0);
+  EXPECT_EQ(d.F2.pitch[1], 0);
+  EXPECT_EQ(d.F2.pitch_count[1], 16);  // the diameters' values, one record late
+  EXPECT_EQ(d.F2.pitch_count[2], 0);
+
+  for (const char* point : {".", "+.", "-."}) {
+    d = ReadDesignData(std::string("400,350,") + point + "\n2000,400\n");
+    EXPECT_EQ(d.heel_width, 0) << point;
+    EXPECT_EQ(d.wall_height, 2000) << point;
+    EXPECT_EQ(d.footing_thickness, 400) << point;
+  }
+}
+
+TEST(ReadDesignData, AHundredMegabytesOfDigitsArePulledOnce) {
+  const std::uint64_t digits = 100'000'000;
+  testing::RepeatingSource file(std::string(4096, '1'), digits);
+  testing::CountingSource source(file);
+  const DesignData d = ReadDesignData(source);
+  EXPECT_EQ(d.toe_width, 0);  // too large for a double, and for an int
+  EXPECT_EQ(d.F1.segment_count, 0);
+  EXPECT_EQ(source.bytes(), digits);
+  EXPECT_LE(source.reads(), digits / 4096 + 2);  // each chunk once
+}
+
+TEST(ReadDesignData, AnEndlessInputIsReadOnlyAsFarAsTheRecordsReach) {
+  struct Endless {
+    const char* name;
+    std::unique_ptr<ByteSource> source;
+  };
+  std::vector<Endless> inputs;
+  inputs.push_back(
+      {"zero bytes", std::make_unique<testing::RepeatingSource>(std::string(1, '\0'))});
+  inputs.push_back({"\"1,\"", std::make_unique<testing::RepeatingSource>("1,")});
+  inputs.push_back({"\"1.5e3,\"", std::make_unique<testing::RepeatingSource>("1.5e3,")});
+  inputs.push_back({"\"7\\n\"", std::make_unique<testing::RepeatingSource>("7\n")});
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    inputs.push_back({"random bytes", std::make_unique<testing::RandomSource>(seed)});
+  }
+  for (Endless& input : inputs) {
+    testing::CountingSource source(*input.source);
+    const DesignData d = ReadDesignData(source);
+    EXPECT_LE(source.bytes(), 4 * 4096u) << input.name;
+    if (std::string_view(input.name) == "\"1,\"") {
+      EXPECT_EQ(d.toe_width + d.wall_thickness + d.heel_width, 3);
+      EXPECT_EQ(d.wall_height, 0);  // stopped at the comma after the first record
+    }
+    if (std::string_view(input.name) == "\"7\\n\"") {
+      EXPECT_EQ(d.s1_diameter, 7);  // one value a record, the rest left at zero
+      EXPECT_EQ(d.s2_diameter, 0);
+    }
+  }
+}
+
+TEST(ReadDesignData, AReadErrorEndsTheInputAndTheSourceTellsIt) {
+  const std::string text = testing::ExampleDesignText();
+  testing::PieceSource failing(text, 7, text.find("2000,400") + 4);
+  const DesignData d = ReadDesignData(failing);
+  EXPECT_TRUE(failing.failed());
+  EXPECT_EQ(d.heel_width, 1200);
+  EXPECT_EQ(d.wall_height, 2000);
+  EXPECT_EQ(d.footing_thickness, 0);
+
+  // A directory opens as a file and fails at the first read.
+  std::FILE* directory = std::fopen(LWALL_TESTS_DIR, "rb");
+  ASSERT_NE(directory, nullptr);
+  FileSource source(directory);
+  EXPECT_EQ(ReadDesignData(source).toe_width, 0);
+  EXPECT_TRUE(source.failed());
+  std::fclose(directory);
 }
 
 TEST(BarArrangement, EffectiveSegmentCountStaysWithinFive) {
