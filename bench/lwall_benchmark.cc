@@ -112,8 +112,8 @@ void BM_WriteSheetBytes(benchmark::State& state, const char* design) {
   const std::string dxf_path = ScratchDir() + "/Lwall.dxf";
   const std::string script_path = ScratchDir() + "/tempoL.scr";
   for (auto _ : state) {
-    for (const auto& [path, bytes] : {std::pair{&dxf_path, &sheet.dxf},
-                                      std::pair{&script_path, &sheet.script}}) {
+    for (const auto& [path, bytes] :
+         {std::pair{&dxf_path, &sheet.dxf}, std::pair{&script_path, &sheet.script}}) {
       std::FILE* file = std::fopen(path->c_str(), "wb");
       if (file == nullptr) throw std::runtime_error("cannot write " + *path);
       std::fwrite(bytes->data(), 1, bytes->size(), file);
@@ -129,8 +129,8 @@ void BM_RunProgram(benchmark::State& state, const char* design) {
   const Inputs inputs = Example(design);
   const Sheet sheet = Draw(inputs);
   const std::string dir = ScratchDir();
-  for (const auto& [name, text] : {std::pair{"tempoL.dat", &inputs.design},
-                                   std::pair{"GasouL.dat", &inputs.layers}}) {
+  for (const auto& [name, text] :
+       {std::pair{"tempoL.dat", &inputs.design}, std::pair{"GasouL.dat", &inputs.layers}}) {
     std::ofstream(dir + "/" + name, std::ios::binary) << *text;
   }
   std::FILE* quiet = std::fopen("/dev/null", "w");
@@ -147,7 +147,10 @@ void BM_RunProgram(benchmark::State& state, const char* design) {
 BENCHMARK_CAPTURE(BM_DrawSheet, standard, "standard")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawSheetWithPreview, standard, "standard")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WriteSheetBytes, standard, "standard")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_RunProgram, standard, "standard")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RunProgram, standard, "standard")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawSheet, dense, "dense")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawSheetWithPreview, dense, "dense")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WriteSheetBytes, dense, "dense")->Unit(benchmark::kMicrosecond);

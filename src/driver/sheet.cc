@@ -187,8 +187,7 @@ bool Close(OutputStream& stream, File& file) {
 
 }  // namespace
 
-int RunInDirectory(const std::string& directory, const RunOptions& options,
-                   MessageOut& messages) {
+int RunInDirectory(const std::string& directory, const RunOptions& options, MessageOut& messages) {
   File dxf_file(std::fopen(PathIn(directory, kDxfName).c_str(), "wb"));
   if (!dxf_file) {
     messages.Print(CannotCreate(kDxfName));
@@ -221,9 +220,9 @@ int RunInDirectory(const std::string& directory, const RunOptions& options,
     if (options.preview) svg.emplace();
     FileSource design(design_file.get());
     FileSource layers(layer_file.get());
-    status = DrawSheet(design, layers,
-                       SheetOutputs{dxf, script, svg ? &*svg : nullptr, options.portable_dxf},
-                       message);
+    status =
+        DrawSheet(design, layers,
+                  SheetOutputs{dxf, script, svg ? &*svg : nullptr, options.portable_dxf}, message);
     dxf_written = Close(dxf, dxf_file);
     script_written = Close(script, script_file);
   }

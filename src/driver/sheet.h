@@ -22,7 +22,7 @@ enum ExitStatus {
   kExitLayers = 4,
   kExitPreview = 5,
   kExitFindings = 1,  // --check reported something
-  kExitUsage = 64,  // the command line is not understood
+  kExitUsage = 64,    // the command line is not understood
 };
 
 // Where a sheet goes: the two specified outputs and, when asked for, the
@@ -55,8 +55,7 @@ struct RunOptions {
 // The whole program in `directory` ("" for the current one): opens the four
 // files there, draws, closes, prints any message through `messages` and
 // returns the exit status.
-int RunInDirectory(const std::string& directory, const RunOptions& options,
-                   MessageOut& messages);
+int RunInDirectory(const std::string& directory, const RunOptions& options, MessageOut& messages);
 // The same in the current directory with the specified outputs only.
 int RunInCurrentDirectory(std::FILE* message_out);
 

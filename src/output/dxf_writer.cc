@@ -64,7 +64,7 @@ void DxfWriter::End() {
 }
 
 void DxfWriter::WriteLine(std::string_view linetype, std::string_view layer, double thickness,
-                           int colour, double x1, double y1, double x2, double y2) {
+                          int colour, double x1, double y1, double x2, double y2) {
   Begin("LINE");
   PutText("8", layer);
   PutInt("62", colour);
@@ -81,8 +81,9 @@ void DxfWriter::WriteLine(std::string_view linetype, std::string_view layer, dou
   PutInt("31", 0);
   End();
   if (sinks_.empty()) return;
-  const LineRecord record{layer,    thickness, colour, linetype, linetype.empty() ? 1.0 : kLinetypeScale,
-                          {x1, y1}, {x2, y2}};
+  const LineRecord record{
+      layer,    thickness, colour, linetype, linetype.empty() ? 1.0 : kLinetypeScale,
+      {x1, y1}, {x2, y2}};
   for (EntitySink* sink : sinks_) sink->OnLine(record);
 }
 
@@ -117,8 +118,8 @@ void DxfWriter::WriteDxfText(std::string_view layer, double thickness, int colou
   PutReal("41", width_factor);
   End();
   if (sinks_.empty()) return;
-  const TextRecord record{layer, thickness, colour, height, text, width_factor, angle,
-                          false, {x, y},    {x, y},  ""};
+  const TextRecord record{layer, thickness, colour, height, text, width_factor,
+                          angle, false,     {x, y}, {x, y}, ""};
   for (EntitySink* sink : sinks_) sink->OnText(record);
 }
 
@@ -145,8 +146,8 @@ void DxfWriter::WriteDxfAlignedText(std::string_view layer, double thickness, in
   PutInt("72", 0);
   End();
   if (sinks_.empty()) return;
-  const TextRecord record{layer, thickness, colour,   height,   text, width_factor,
-                          rotation, true,  {x1, y1}, {x2, y2}, style};
+  const TextRecord record{layer,    thickness, colour,   height,   text, width_factor,
+                          rotation, true,      {x1, y1}, {x2, y2}, style};
   for (EntitySink* sink : sinks_) sink->OnText(record);
 }
 

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 #include "output/entity_sink.h"
@@ -76,7 +75,7 @@ class DxfWriter {
 
   // A LINE record; an empty linetype leaves the layer's own.
   void WriteLine(std::string_view linetype, std::string_view layer, double thickness, int colour,
-                  double x1, double y1, double x2, double y2);
+                 double x1, double y1, double x2, double y2);
 
   OutputStream& out_;
   std::vector<EntitySink*> sinks_;

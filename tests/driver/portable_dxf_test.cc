@@ -39,7 +39,8 @@ TEST_P(PortableDxf, IsThePlainSheetWithAHeadAReaderNeedsNoHelpWith) {
   const std::string portable = dir.Read("Lwall.dxf");
 
   // Head: the header section, then the tables with the viewport first.
-  ASSERT_TRUE(portable.starts_with("0\r\nSECTION\r\n2\r\nHEADER\r\n9\r\n$ACADVER\r\n1\r\nAC1009\r\n"));
+  ASSERT_TRUE(
+      portable.starts_with("0\r\nSECTION\r\n2\r\nHEADER\r\n9\r\n$ACADVER\r\n1\r\nAC1009\r\n"));
   const std::size_t tables = portable.find(kTables);
   ASSERT_NE(tables, std::string::npos);
   EXPECT_TRUE(portable.substr(tables + kTables.size()).starts_with("0\r\nTABLE\r\n2\r\nVPORT\r\n"));

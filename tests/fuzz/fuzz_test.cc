@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include <csignal>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -57,8 +56,8 @@ std::string Describe(const FuzzCase& c) {
 }
 
 void KeepFailure(const FuzzCase& c) {
-  const fs::path dir = fs::temp_directory_path() / "lwall-fuzz-failures" /
-                       ("seed-" + std::to_string(c.seed));
+  const fs::path dir =
+      fs::temp_directory_path() / "lwall-fuzz-failures" / ("seed-" + std::to_string(c.seed));
   fs::create_directories(dir);
   std::ofstream(dir / "tempoL.dat", std::ios::binary) << c.files.design;
   std::ofstream(dir / "GasouL.dat", std::ios::binary) << c.files.layers;
@@ -162,7 +161,9 @@ TEST_P(FuzzShard, DrawsEveryDamagedInputWithinItsPromises) {
   const std::vector<InputFiles> bases = BundledInputs();
   const auto shard = static_cast<std::uint64_t>(GetParam());
   const std::size_t count = (cases + kShards - 1 - shard) / kShards;
-  const auto make = [&](std::size_t i) { return MakeFuzzCase(first_seed + shard + i * kShards, bases); };
+  const auto make = [&](std::size_t i) {
+    return MakeFuzzCase(first_seed + shard + i * kShards, bases);
+  };
   const std::vector<Outcome> outcomes = DrawAndCheckApart(count, [&](std::size_t i) {
     const FuzzCase c = make(i);
     return std::pair{c.files, c.range};

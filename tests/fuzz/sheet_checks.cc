@@ -25,9 +25,13 @@ const std::string kHead = "0\r\nSECTION\r\n2\r\nTABLES\r\n";
 const std::string kSectionChange = "0\r\nENDSEC\r\n0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\n";
 const std::string kTrailer = "0\r\nENDSEC\r\n0\r\nEOF\r\n";
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // "nan" or "inf" in any letter case among the single-byte characters.
 bool HasWord(std::string_view text) {
@@ -95,8 +99,8 @@ void CheckDxf(const std::string& dxf, std::vector<std::string>& faults) {
       return;
     }
     if (!IsInteger(code)) {
-      faults.push_back("DXF line " + std::to_string(line) + " is no group code: " +
-                       std::string(code));
+      faults.push_back("DXF line " + std::to_string(line) +
+                       " is no group code: " + std::string(code));
       return;
     }
     if (value.find('\n') != std::string_view::npos || value.find('\r') != std::string_view::npos) {
@@ -118,8 +122,7 @@ void CheckDxf(const std::string& dxf, std::vector<std::string>& faults) {
                         code == "39" || code == "40" || code == "41" || code == "48" ||
                         code == "50" || code == "51";
       if (real && !IsFiniteNumber(value)) {
-        faults.push_back("DXF group " + std::string(code) + " is no number: " +
-                         std::string(value));
+        faults.push_back("DXF group " + std::string(code) + " is no number: " + std::string(value));
         return;
       }
     }
