@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "input/byte_source.h"
+#include "input/input_trace.h"
 
 namespace lwall {
 
@@ -32,8 +33,16 @@ struct LayerTable {
 // then being one that can never be written. A name is a C string: a NUL byte
 // ends it.
 // A read error ends the source as its end does (the source's failed() tells).
-LayerTable ReadLayerTable(ByteSource& source);
+// With a `trace`, notes where each value came from: record 0 is the count,
+// record i the four fields of entry i (colour, linetype code, thickness,
+// name).
+LayerTable ReadLayerTable(ByteSource& source, InputTrace* trace = nullptr);
 LayerTable ReadLayerTable(std::string_view text);
+
+// The layer file used to be read into a fixed table of this many entries;
+// that many are still honoured even when the file holds fewer, and entries
+// past them are read only while they yield values.
+inline constexpr int kDeclaredLayersHonoured = 19;
 
 // The linetype names by code, in the order of the LTYPE table.
 std::string_view LinetypeName(int code);  // empty for codes outside 1..5

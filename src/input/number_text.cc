@@ -165,11 +165,11 @@ NumberRead ReadIntAt(const NumberText& number, std::uint64_t offset, int& value)
   // No digit here: a sign alone is taken up, anything else stays.
   if (at != number.IntegerAt() || number.integer.empty()) return {false, at};
   const DigitRun& digits = number.integer;
-  if (digits.significant_count() > 10) return {false, offset};
+  if (digits.significant_count() > 10) return {false, offset, true};
   long long magnitude = 0;
   for (const char c : digits.kept()) magnitude = magnitude * 10 + (c - '0');
   const long long signed_value = negative ? -magnitude : magnitude;
-  if (signed_value > INT_MAX || signed_value < INT_MIN) return {false, offset};
+  if (signed_value > INT_MAX || signed_value < INT_MIN) return {false, offset, true};
   value = static_cast<int>(signed_value);
   return {true, number.PointAt()};
 }
@@ -195,7 +195,7 @@ NumberRead ReadRealAt(const NumberText& number, std::uint64_t offset, double& va
   const std::int64_t exponent =
       number.exponent_marker != 0 ? ExponentValue(number.exponent_sign, number.exponent) : 0;
   const double parsed = DecimalValue(negative, integer, number.fraction, exponent);
-  if (!std::isfinite(parsed)) return {false, offset};  // too large for a double: not a number
+  if (!std::isfinite(parsed)) return {false, offset, true};  // too large for a double
   value = parsed;
   return {true, number.length()};
 }

@@ -83,6 +83,7 @@ struct NumberText {
 struct NumberRead {
   bool ok = false;
   std::uint64_t next = 0;
+  bool too_large = false;  // a number, but too large for the type read
 };
 
 // "%d" from `offset`: a value in 32 bits, or a failure at `offset` (after a

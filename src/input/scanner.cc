@@ -119,6 +119,7 @@ bool Scanner::ReadInt(int& value) {
   if (!InNumber()) StartNumber();
   const NumberRead read = ReadIntAt(number_, NumberOffset(), value);
   pos_ = number_start_ + read.next;
+  last_too_large_ = read.too_large;
   return read.ok;
 }
 
@@ -128,6 +129,7 @@ bool Scanner::ReadReal(double& value) {
   if (!number_.tail_read) ReadNumberTail();
   const NumberRead read = ReadRealAt(number_, NumberOffset(), value);
   pos_ = number_start_ + read.next;
+  last_too_large_ = read.too_large;
   return read.ok;
 }
 

@@ -75,6 +75,8 @@ class Scanner {
 
   bool AtEnd();
   TextPosition position() const;
+  // Whether the last number read failed at a number too large for its type.
+  bool last_too_large() const { return last_too_large_; }
   // The next bytes from the position on (at most `max_bytes`, itself at most
   // kMaxPreviewBytes), without consuming them.
   std::string Preview(std::size_t max_bytes);
@@ -111,6 +113,7 @@ class Scanner {
   std::uint64_t pos_ = 0;  // the position; behind cursor_ only inside number_
   NumberText number_;
   std::uint64_t number_start_ = 0;
+  bool last_too_large_ = false;
 };
 
 }  // namespace lwall

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <memory>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -254,6 +256,50 @@ TEST(ReadDesignData, AReadErrorEndsTheInputAndTheSourceTellsIt) {
   EXPECT_EQ(ReadDesignData(source).toe_width, 0);
   EXPECT_TRUE(source.failed());
   std::fclose(directory);
+}
+
+// Every field, exactly, in the order of the file.
+std::string Dump(const DesignData& d) {
+  std::ostringstream out;
+  out << std::hexfloat;
+  for (double v : {d.toe_width, d.wall_thickness, d.heel_width, d.wall_height, d.footing_thickness,
+                   d.view_length_left, d.view_length_right, d.cover_footing_bottom,
+                   d.cover_footing_top, d.cover_wall_front, d.cover_wall_back, d.cover_front_side,
+                   d.cover_back_side, d.cover_wall_top}) {
+    out << v << ' ';
+  }
+  for (const BarArrangement* bar :
+       {&d.F1, &d.F2, &d.F3, &d.F4, &d.W1, &d.W2, &d.W3, &d.W4, &d.W5}) {
+    out << bar->segment_count << ' ';
+    for (int i = 0; i <= 5; ++i)
+      out << bar->diameter[i] << ' ' << bar->pitch[i] << ' ' << bar->pitch_count[i] << ' ';
+  }
+  out << d.s1_diameter << ' ' << d.s2_diameter << ' ' << d.s1_count << ' ' << d.s2_count;
+  return out.str();
+}
+
+TEST(ReadDesignData, ATraceChangesNothingReadAndNotesEveryValue) {
+  std::mt19937 random(5);
+  const std::string example = testing::ExampleDesignText();
+  for (int i = 0; i < 300; ++i) {
+    std::string text = example;
+    for (int k = 0; k < 3; ++k) text[random() % text.size()] = "x.,-+e 019\n"[random() % 11];
+    InputTrace trace;
+    StringSource source(text);
+    const DesignData traced = ReadDesignData(source, &trace);
+    ASSERT_EQ(Dump(traced), Dump(ReadDesignData(text))) << text;
+    ASSERT_EQ(trace.fields.size(), 163u);  // every field of the 42 records
+    EXPECT_EQ(trace.fields.back().record, kDesignRecords);
+    for (const FieldTrace& field : trace.fields) {
+      if (field.state != FieldState::kRead) continue;
+      // The value starts where the trace says, with the bytes it quotes.
+      ASSERT_EQ(text.compare(field.at.offset, field.text.size(), field.text), 0) << text;
+      EXPECT_NE(std::string_view("+-.0123456789").find(field.text[0]), std::string_view::npos);
+      const std::size_t line_start = text.rfind('\n', field.at.offset - 1) + 1;
+      EXPECT_EQ(field.at.column, field.at.offset - (field.at.offset == 0 ? 0 : line_start) + 1);
+      EXPECT_GT(field.end.offset, field.at.offset);
+    }
+  }
 }
 
 TEST(BarArrangement, EffectiveSegmentCountStaysWithinFive) {

@@ -204,54 +204,6 @@ TEST(Scanner, ALongNumberIsReadOnceAndAnsweredAgainFromItsFirstByte) {
   EXPECT_FALSE(in.Literal(','));
 }
 
-TEST(Scanner, ReadsRestartInsideANumberAsAtItsBytes) {
-  // The integer read stops at the point of a number a real read refused.
-  StringSource source("1.5e999,\n-.e");
-  Scanner in(source);
-  double real = 0;
-  int integer = 0;
-  EXPECT_FALSE(in.ReadReal(real));
-  EXPECT_TRUE(in.ReadInt(integer));
-  EXPECT_EQ(integer, 1);
-  EXPECT_EQ(in.position().column, 2u);
-  EXPECT_EQ(in.Preview(4), ".5e9");
-  EXPECT_FALSE(in.ReadReal(real));  // ".5e999" is too large as well
-  EXPECT_EQ(in.position().column, 2u);
-  std::string word;
-  EXPECT_TRUE(in.ReadWord(word));
-  EXPECT_EQ(word, ".5e999,");
-  // A sign and then a point with no digit: both are taken up, the e stays.
-  EXPECT_FALSE(in.ReadInt(integer));
-  EXPECT_EQ(in.position().line, 2u);
-  EXPECT_EQ(in.position().column, 2u);
-  EXPECT_FALSE(in.ReadReal(real));
-  EXPECT_EQ(in.position().column, 3u);
-  EXPECT_EQ(in.Preview(12), "e");
-  EXPECT_FALSE(in.ReadReal(real));
-  EXPECT_FALSE(in.AtEnd());
-}
-
-TEST(Scanner, ALonePointIsTakenUpByARealRead) {
-  for (const char* text : {".,", "+.,", "-.,", ". ,"}) {
-    StringSource source(text);
-    Scanner in(source);
-    double real = 3;
-    EXPECT_FALSE(in.ReadReal(real)) << text;
-    EXPECT_EQ(real, 3);
-    EXPECT_EQ(in.position().offset, std::string_view(text).find('.') + 1) << text;
-  }
-  // An integer read leaves it, as it is no part of an integer.
-  StringSource source("1.,");
-  Scanner in(source);
-  int integer = 0;
-  double real = 0;
-  EXPECT_TRUE(in.ReadInt(integer));
-  EXPECT_FALSE(in.ReadInt(integer));
-  EXPECT_EQ(in.position().offset, 1u);
-  EXPECT_FALSE(in.ReadReal(real));
-  EXPECT_TRUE(in.Literal(','));
-}
-
 TEST(Scanner, AWordIsACStringAndKeepsNoMoreThanAnOutputCanHold) {
   const std::string text = std::string("AB\0CD", 5) + " E " + std::string(3, '\0') + "F";
   StringSource source(text);
@@ -288,18 +240,6 @@ TEST(Scanner, PositionsCountLinesAndBytesAcrossChunks) {
   EXPECT_EQ(in.position().line, 4u);
   EXPECT_EQ(in.position().column, 4091u);
   EXPECT_EQ(in.Preview(12), "x");
-}
-
-TEST(Scanner, ARealReadErrorEndsTheInputAsItsEndDoes) {
-  PieceSource source("12,34,56", 3, 4);
-  Scanner in(source);
-  int value = 0;
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_TRUE(in.Literal(','));
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 3);  // the error came after "12,3"
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_TRUE(source.failed());
 }
 
 }  // namespace
