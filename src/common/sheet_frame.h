@@ -16,6 +16,11 @@ inline constexpr Point kSheetFrameUpperRight{kSheetFrameLowerLeft.x + kSheetFram
 // The scale the sheet is printed at: 1 mm of paper shows 50 mm of structure.
 inline constexpr double kSheetScale = 50;
 
+// The largest wall the sheet's views have room for: toe + wall + heel, and
+// footing + wall height. A run refuses a larger one.
+inline constexpr double kMaxFootingWidth = 2500.0;
+inline constexpr double kMaxTotalHeight = 3000.0;
+
 }  // namespace lwall
 
 #endif  // LWALL_COMMON_SHEET_FRAME_H_

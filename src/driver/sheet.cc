@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/sheet_frame.h"
 #include "drawings/arrangement/reinforcement_arrangement.h"
 #include "drawings/assembly/rebar_assembly.h"
 #include "input/design_data.h"
@@ -21,10 +22,6 @@
 namespace lwall {
 
 namespace {
-
-// The largest wall the sheet's views have room for.
-constexpr double kMaxFootingWidth = 2500.0;
-constexpr double kMaxTotalHeight = 3000.0;
 
 constexpr const char* kDxfName = "Lwall.dxf";
 constexpr const char* kScriptName = "tempoL.scr";

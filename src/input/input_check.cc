@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/number_format.h"
+#include "common/sheet_frame.h"
 #include "input/design_data.h"
 #include "input/input_trace.h"
 #include "input/layer_table.h"
@@ -19,9 +20,6 @@ namespace lwall {
 
 namespace {
 
-// The largest wall the sheet's views have room for: the run refuses more.
-constexpr double kMaxFootingWidth = 2500.0;
-constexpr double kMaxTotalHeight = 3000.0;
 // No dimension of a retaining wall comes near this; the drawing's
 // arithmetic is not meant for larger values.
 constexpr double kLargestValue = 1e7;
