@@ -170,5 +170,31 @@ TEST(Program, SeveralDirectoriesEachWithItsPrefixAndTheFirstFailureDecides) {
   EXPECT_EQ(RunProgramIn(root, {"good/tempoL.dat"}).status, 3);  // a file is no directory
 }
 
+TEST(Program, CheckReportsAndTouchesNoOutput) {
+  TempDir dir;
+  dir.CopyExample();
+  dir.Write("Lwall.dxf", "earlier sheet");
+  dir.Write("tempoL.scr", "earlier script");
+  const ProgramResult clean = RunProgramIn(dir, {"--check"});
+  EXPECT_EQ(clean.status, 0);
+  EXPECT_EQ(clean.output, "no findings\n");
+
+  std::string design = dir.Read("tempoL.dat");
+  design.replace(0, 1, "x");
+  dir.Write("tempoL.dat", design);
+  const ProgramResult damaged = RunProgramIn(dir, {"--check", "."});
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_TRUE(damaged.output.starts_with("tempoL.dat:1:1: error: ")) << damaged.output;
+  EXPECT_TRUE(damaged.output.ends_with("\n1 error\n")) << damaged.output;
+
+  std::filesystem::remove(dir.path() / "GasouL.dat");
+  const ProgramResult missing = RunProgramIn(dir, {"--check"});
+  EXPECT_EQ(missing.status, 4);
+  EXPECT_EQ(missing.output, "can't create GasouL.dat\n");
+  EXPECT_EQ(dir.Read("Lwall.dxf"), "earlier sheet");
+  EXPECT_EQ(dir.Read("tempoL.scr"), "earlier script");
+  EXPECT_FALSE(dir.Has("Lwall.svg"));
+}
+
 }  // namespace
 }  // namespace lwall
