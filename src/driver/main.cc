@@ -12,9 +12,11 @@
 
 namespace {
 
-bool IsDirectory(const std::string& path) {
+// Why `path` cannot be run in, or "" when it can.
+std::string NotADirectory(const std::string& path) {
   struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  if (stat(path.c_str(), &info) != 0) return "no such directory\n";
+  return S_ISDIR(info.st_mode) ? "" : "not a directory\n";
 }
 
 int RunOne(const lwall::Options& options, const std::string& directory,
@@ -51,10 +53,11 @@ int main(int argc, char* argv[]) {
   for (const std::string& directory : options.directories) {
     messages.set_prefix(several ? directory + ": " : "");
     int result;
-    if (!IsDirectory(directory)) {
+    const std::string refusal = NotADirectory(directory);
+    if (!refusal.empty()) {
       // Named with the directory even when it is the only one.
       messages.set_prefix(directory + ": ");
-      messages.Print("not a directory\n");
+      messages.Print(refusal);
       result = lwall::kExitDesignData;
     } else {
       result = RunOne(options, directory, messages);

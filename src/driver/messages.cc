@@ -29,6 +29,14 @@ bool MessagesInUtf8For(std::FILE* out) {
 }
 
 void MessageOut::Print(std::string_view message) {
+  Write(message, prefix_);
+}
+
+void MessageOut::PrintUnprefixed(std::string_view message) {
+  Write(message, "");
+}
+
+void MessageOut::Write(std::string_view message, std::string_view prefix) {
   // The prefix is a directory name as the user typed it: it is not
   // converted with the message.
   const std::string converted = utf8_ ? ShiftJisToUtf8(message) : std::string();
@@ -37,7 +45,7 @@ void MessageOut::Print(std::string_view message) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
-    lines += prefix_;
+    lines += prefix;
     lines += text.substr(0, length);
     text.remove_prefix(length);
   }

@@ -31,10 +31,15 @@ class MessageOut {
   void set_prefix(std::string prefix) { prefix_ = std::move(prefix); }
   // Prints `text`: one or more lines, each ending with "\n".
   void Print(std::string_view message);
+  // The same without the prefix: for lines that name their directory
+  // themselves (a file path in a finding).
+  void PrintUnprefixed(std::string_view message);
   // False once standard output could not take a message.
   bool ok() const { return ok_; }
 
  private:
+  void Write(std::string_view message, std::string_view prefix);
+
   std::FILE* out_;
   bool utf8_;
   std::string prefix_;

@@ -93,6 +93,53 @@ std::string SheetTooLarge(std::string_view name) {
          std::to_string(kMaxOutputBytes >> 20) + " MiB\n";
 }
 
+// Hands entity records on to the picture until the picture passes its
+// bound; from then on the picture is given up and the sheet goes on, so a
+// picture too large to write never costs the user the sheet itself.
+class PictureSink : public EntitySink {
+ public:
+  PictureSink(OutputStream& out, const LayerTable& layers) : svg_(out, layers) {}
+  void OnLine(const LineRecord& line) override {
+    Guarded([&] { svg_.OnLine(line); });
+  }
+  void OnText(const TextRecord& text) override {
+    Guarded([&] { svg_.OnText(text); });
+  }
+  void OnCircle(const CircleRecord& circle) override {
+    Guarded([&] { svg_.OnCircle(circle); });
+  }
+  void Finish() {
+    Guarded([&] { svg_.Finish(); });
+  }
+  bool too_large() const { return too_large_; }
+
+ private:
+  template <typename Write>
+  void Guarded(Write write) {
+    if (too_large_) return;
+    try {
+      write();
+    } catch (const OutputLimitExceeded&) {
+      too_large_ = true;
+    }
+  }
+
+  SvgWriter svg_;
+  bool too_large_ = false;
+};
+
+// The portable form's file: the "0", "SECTION" of the head, the header, and
+// the rest of the file as drawn.
+void WritePortableDxf(OutputStream& file, const ExtentsSink& extents, const OutputStream& body) {
+  DxfWriter head(file);
+  head.Int(0);
+  head.Text("SECTION");
+  WriteDxfHeader(head, extents);
+  head.Int(0);
+  head.Text("SECTION");
+  file.Raw(body.contents());
+}
+
 }  // namespace
 
 int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& outputs,
@@ -104,44 +151,47 @@ int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& output
   OutputStream& dxf_out = portable_body ? *portable_body : outputs.dxf;
   RunState run(dxf_out, outputs.script);
   ExtentsSink extents;
-  std::optional<SvgWriter> svg;
   if (outputs.portable_dxf) {
     run.dxf.NameEmptyStyle("STANDARD");
     run.dxf.AddSink(extents);
   }
+  std::optional<PictureSink> picture;
   int status = kExitOk;
   try {
     if (outputs.svg != nullptr) {
-      svg.emplace(*outputs.svg, run.layers);
-      run.dxf.AddSink(*svg);
+      picture.emplace(*outputs.svg, run.layers);
+      run.dxf.AddSink(*picture);
     }
     if (!outputs.portable_dxf) {
       run.dxf.Int(0);
       run.dxf.Text("SECTION");
     }
     status = DrawInto(run, design, layers, outputs.portable_dxf, message);
-    if (svg) svg->Finish();
-    if (portable_body) {
-      DxfWriter head(outputs.dxf);
-      head.Int(0);
-      head.Text("SECTION");
-      WriteDxfHeader(head, extents);
-      head.Int(0);
-      head.Text("SECTION");
-      outputs.dxf.Raw(portable_body->contents());
-    }
   } catch (const OutputLimitExceeded& exceeded) {
-    const OutputStream& full = exceeded.stream();
-    if (&full == &outputs.script) {
+    if (&exceeded.stream() == &outputs.script) {
       message = SheetTooLarge(kScriptName);
-      return kExitScript;
+      status = kExitScript;
+    } else {
+      message = SheetTooLarge(kDxfName);
+      status = kExitLimit;
     }
-    if (&full == outputs.svg) {
-      message = SheetTooLarge(kPreviewName);
-      return kExitPreview;
+  }
+  if (picture) picture->Finish();
+  // What was drawn of the portable form reaches its file whatever ended the
+  // drawing, as the plain form's does; past the bound it is cut there.
+  if (portable_body) {
+    try {
+      WritePortableDxf(outputs.dxf, extents, *portable_body);
+    } catch (const OutputLimitExceeded&) {
+      if (status == kExitOk) {
+        message = SheetTooLarge(kDxfName);
+        status = kExitLimit;
+      }
     }
-    message = SheetTooLarge(kDxfName);
-    return kExitLimit;
+  }
+  if (status == kExitOk && picture && picture->too_large()) {
+    message = SheetTooLarge(kPreviewName);
+    status = kExitPreview;
   }
   return status;
 }
@@ -270,7 +320,8 @@ int CheckDirectory(const std::string& directory, MessageOut& messages) {
   }
   FileSource design(design_file.get());
   FileSource layers(layer_file.get());
-  const InputCheck check = CheckInputs(design, layers);
+  const InputCheck check =
+      CheckInputs(design, layers, PathIn(directory, kDesignName), PathIn(directory, kLayersName));
   // The layer file is read first, as in a run.
   if (layers.failed()) {
     messages.Print(CannotRead(kLayersName));
@@ -280,10 +331,12 @@ int CheckDirectory(const std::string& directory, MessageOut& messages) {
     messages.Print(CannotRead(kDesignName));
     return kExitDesignData;
   }
-  std::string text;
-  for (const std::string& finding : check.findings) text += finding + "\n";
-  text += check.Summary() + "\n";
-  messages.Print(text);
+  // Each finding names its file by the path from where lwall was started, in
+  // the form editors jump to; the summary takes the directory prefix.
+  std::string findings;
+  for (const std::string& finding : check.findings) findings += finding + "\n";
+  messages.PrintUnprefixed(findings);
+  messages.Print(check.Summary() + "\n");
   return check.findings.empty() ? kExitOk : kExitFindings;
 }
 

@@ -577,17 +577,18 @@ std::string InputCheck::Summary() const {
   return text;
 }
 
-InputCheck CheckInputs(ByteSource& design, ByteSource& layers) {
+InputCheck CheckInputs(ByteSource& design, ByteSource& layers, std::string_view design_name,
+                       std::string_view layer_name) {
   InputTrace layer_trace;
   const LayerTable table = ReadLayerTable(layers, &layer_trace);
   InputTrace design_trace;
   const DesignData data = ReadDesignData(design, &design_trace);
 
   InputCheck check;
-  FileFindings design_findings("tempoL.dat");
+  FileFindings design_findings(design_name);
   DesignChecker(data, design_trace, design_findings).Check();
   design_findings.MoveTo(check);
-  FileFindings layer_findings("GasouL.dat");
+  FileFindings layer_findings(layer_name);
   LayerChecker(table, layer_trace, layer_findings).Check();
   layer_findings.MoveTo(check);
   return check;

@@ -13,6 +13,7 @@
 #define LWALL_INPUT_INPUT_CHECK_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "input/byte_source.h"
@@ -27,9 +28,12 @@ struct InputCheck {
 };
 
 // Reads both inputs with the run's readers (layers first, as a run does) and
-// reports what it made of them: the findings of "tempoL.dat" in file order,
-// then those of "GasouL.dat".
-InputCheck CheckInputs(ByteSource& design, ByteSource& layers);
+// reports what it made of them: the findings of the design file in file
+// order, then those of the layer file. Findings name the files as given, so
+// that an editor finds them from where the user ran the check.
+InputCheck CheckInputs(ByteSource& design, ByteSource& layers,
+                       std::string_view design_name = "tempoL.dat",
+                       std::string_view layer_name = "GasouL.dat");
 
 }  // namespace lwall
 
