@@ -100,9 +100,10 @@ Options:
 Exit status:
   0   the sheet was written (--check: nothing to report)
   1   Lwall.dxf could not be created or written, the wall is wider than
-      2500 or higher than 3000, or (--check) something was reported
+      2500 or higher than 3000, (--check) something was reported, or a
+      message could not be printed
   2   tempoL.scr could not be created or written
-  3   tempoL.dat could not be opened or read, or DIR is not a directory
+  3   tempoL.dat could not be opened or read, or DIR is no directory
   4   GasouL.dat could not be opened or read
   5   Lwall.svg could not be written
   64  the command line was not understood
