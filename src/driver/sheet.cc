@@ -225,6 +225,22 @@ File OpenInput(const std::string& path) {
   return file;
 }
 
+// Opens the design data, then the layer file, of `directory`; at the first
+// that does not open, tells so and returns its status (0 when both open).
+int OpenInputs(const std::string& directory, MessageOut& messages, File& design, File& layers) {
+  design = OpenInput(PathIn(directory, kDesignName));
+  if (!design) {
+    messages.Print(CannotCreate(kDesignName));
+    return kExitDesignData;
+  }
+  layers = OpenInput(PathIn(directory, kLayersName));
+  if (!layers) {
+    messages.Print(CannotCreate(kLayersName));
+    return kExitLayers;
+  }
+  return kExitOk;
+}
+
 // Flushes and closes an output file; false when any of it failed.
 bool Close(OutputStream& stream, File& file) {
   const bool flushed = stream.Flush();
@@ -245,16 +261,9 @@ int RunInDirectory(const std::string& directory, const RunOptions& options, Mess
     messages.Print(CannotCreate(kScriptName));
     return kExitScript;
   }
-  File design_file = OpenInput(PathIn(directory, kDesignName));
-  if (!design_file) {
-    messages.Print(CannotCreate(kDesignName));
-    return kExitDesignData;
-  }
-  File layer_file = OpenInput(PathIn(directory, kLayersName));
-  if (!layer_file) {
-    messages.Print(CannotCreate(kLayersName));
-    return kExitLayers;
-  }
+  File design_file;
+  File layer_file;
+  if (const int status = OpenInputs(directory, messages, design_file, layer_file)) return status;
 
   std::string message;
   int status;
@@ -308,16 +317,9 @@ int RunInCurrentDirectory(std::FILE* message_out) {
 }
 
 int CheckDirectory(const std::string& directory, MessageOut& messages) {
-  File design_file = OpenInput(PathIn(directory, kDesignName));
-  if (!design_file) {
-    messages.Print(CannotCreate(kDesignName));
-    return kExitDesignData;
-  }
-  File layer_file = OpenInput(PathIn(directory, kLayersName));
-  if (!layer_file) {
-    messages.Print(CannotCreate(kLayersName));
-    return kExitLayers;
-  }
+  File design_file;
+  File layer_file;
+  if (const int status = OpenInputs(directory, messages, design_file, layer_file)) return status;
   FileSource design(design_file.get());
   FileSource layers(layer_file.get());
   const InputCheck check =
