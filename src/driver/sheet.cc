@@ -35,8 +35,8 @@ std::string CannotCreate(std::string_view name) {
 std::string CannotRead(std::string_view name) {
   return "can't read " + std::string(name) + "\n";
 }
-std::string CannotWrite(std::string_view name) {
-  return "can't write " + std::string(name) + "\n";
+std::string CannotWrite(std::string_view name, std::string_view why = "") {
+  return "can't write " + std::string(name) + std::string(why) + "\n";
 }
 
 // The tables, the design data, the limits and the drawings, as far as they
@@ -69,11 +69,11 @@ int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portabl
     return kExitDesignData;
   }
   const DesignData& d = run.design;
-  if (d.toe_width + d.wall_thickness + d.heel_width > kMaxFootingWidth) {
+  if (OverallWidth(d) > kMaxFootingWidth) {
     message = "幅の制限を超えています。\n";
     return kExitLimit;
   }
-  if (d.footing_thickness + d.wall_height > kMaxTotalHeight) {
+  if (OverallHeight(d) > kMaxTotalHeight) {
     message = "高さの制限を超えています。\n";
     return kExitLimit;
   }
@@ -89,8 +89,7 @@ int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portabl
 }
 
 std::string SheetTooLarge(std::string_view name) {
-  return "can't write " + std::string(name) + ": the sheet exceeds " +
-         std::to_string(kMaxOutputBytes >> 20) + " MiB\n";
+  return CannotWrite(name, ": the sheet exceeds " + std::to_string(kMaxOutputBytes >> 20) + " MiB");
 }
 
 // Hands entity records on to the picture until the picture passes its
@@ -309,11 +308,6 @@ int RunInDirectory(const std::string& directory, const RunOptions& options, Mess
   }
   if (!message.empty()) messages.Print(message);
   return status;
-}
-
-int RunInCurrentDirectory(std::FILE* message_out) {
-  MessageOut messages(message_out, false);
-  return RunInDirectory("", RunOptions{}, messages);
 }
 
 int CheckDirectory(const std::string& directory, MessageOut& messages) {

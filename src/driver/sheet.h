@@ -56,8 +56,6 @@ struct RunOptions {
 // files there, draws, closes, prints any message through `messages` and
 // returns the exit status.
 int RunInDirectory(const std::string& directory, const RunOptions& options, MessageOut& messages);
-// The same in the current directory with the specified outputs only.
-int RunInCurrentDirectory(std::FILE* message_out);
 
 // `lwall --check` in `directory`: reads both inputs, writes nothing, prints
 // the findings and their summary; 0 when there are none, 1 when there are.

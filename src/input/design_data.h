@@ -62,6 +62,16 @@ struct DesignData {
   int s2_count = 0;
 };
 
+// The wall's overall width (toe + wall + heel) and height (footing + wall),
+// which the sheet's views have room for only up to kMaxFootingWidth and
+// kMaxTotalHeight.
+inline double OverallWidth(const DesignData& d) {
+  return d.toe_width + d.wall_thickness + d.heel_width;
+}
+inline double OverallHeight(const DesignData& d) {
+  return d.footing_thickness + d.wall_height;
+}
+
 // Reads the 42 records of the design data file. Nothing is validated: a
 // record stops at the first value that does not fit, and every field not
 // reached keeps zero. The source is read only as far as the records reach;

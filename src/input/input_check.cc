@@ -180,6 +180,16 @@ std::string MissReason(const FieldTrace* before, const TextPosition& at, std::st
   return "";
 }
 
+// A value whose text goes on past what its read took: the next read starts
+// inside it. `name` names the field.
+std::string PartlyRead(const FieldTrace& field, const std::string& name) {
+  const std::size_t read = static_cast<std::size_t>(field.end.offset - field.at.offset);
+  return name + " " + Quote(Token(field.text)) + " is not " +
+         (field.kind == ValueKind::kInteger ? "a whole number" : "a number") + ": " +
+         Quote(std::string_view(field.text).substr(0, read)) +
+         " is read, and the next read starts at " + Quote(field.rest);
+}
+
 class DesignChecker {
  public:
   DesignChecker(const DesignData& design, const InputTrace& trace, FileFindings& out)
@@ -296,16 +306,12 @@ class DesignChecker {
           explained.count(field.end.offset) > 0 || !UsedFrom(i + 1)) {
         continue;
       }
-      const std::size_t read = static_cast<std::size_t>(field.end.offset - field.at.offset);
-      out_.Error(field.at, Ref(field) + " " + Quote(Token(field.text)) + " is not " +
-                               (field.kind == ValueKind::kInteger ? "a whole number" : "a number") +
-                               ": " + Quote(std::string_view(field.text).substr(0, read)) +
-                               " is read, and the next read starts at " + Quote(field.rest));
+      out_.Error(field.at, PartlyRead(field, Ref(field)));
     }
   }
 
   void Limits() {
-    const double width = d_.toe_width + d_.wall_thickness + d_.heel_width;
+    const double width = OverallWidth(d_);
     if (width > kMaxFootingWidth) {
       out_.Error(Field(1, 0).at,
                  "the wall is " +
@@ -313,7 +319,7 @@ class DesignChecker {
                      " (toe width + wall thickness + heel width), more than " +
                      Number(kMaxFootingWidth) + ": the run refuses it");
     }
-    const double height = d_.wall_height + d_.footing_thickness;
+    const double height = OverallHeight(d_);
     if (height > kMaxTotalHeight) {
       out_.Error(Field(2, 0).at,
                  "the wall is " +
@@ -383,12 +389,13 @@ class DesignChecker {
   // of the crown bars W5 and the second and third of the horizontal wall
   // bars W3 and W4.
   void Marks() {
-    const std::array<const BarArrangement*, 9> marks = {&d_.F1, &d_.F2, &d_.F3, &d_.F4, &d_.W1,
-                                                        &d_.W2, &d_.W3, &d_.W4, &d_.W5};
+    const std::pair<std::string_view, const BarArrangement*> marks[] = {
+        {"F1", &d_.F1}, {"F2", &d_.F2}, {"F3", &d_.F3}, {"F4", &d_.F4}, {"W1", &d_.W1},
+        {"W2", &d_.W2}, {"W3", &d_.W3}, {"W4", &d_.W4}, {"W5", &d_.W5}};
     for (int m = 0; m < 9; ++m) {
-      const BarArrangement& bar = *marks[m];
+      const auto [mark, bar_pointer] = marks[m];
+      const BarArrangement& bar = *bar_pointer;
       const int count_record = 6 + 4 * m;
-      const std::string mark = DesignFieldName(count_record, 0).substr(0, 2);
       int last_segment = 1;
       if (mark == "F3" || mark == "F4") {
         if (bar.segment_count < 0 || bar.segment_count > 5) {
@@ -400,7 +407,7 @@ class DesignChecker {
       if (mark == "W3" || mark == "W4") last_segment = 3;
       if (bar.diameter[1] == 0 &&
           (mark == "W1" || mark == "W2" || mark == "W5" || mark == "F1" || mark == "F2")) {
-        Warn(count_record + 1, 0, "0: the sheet draws no " + mark + " bars");
+        Warn(count_record + 1, 0, "0: the sheet draws no " + std::string(mark) + " bars");
       }
       for (int s = 1; s <= last_segment; ++s) {
         if (bar.diameter[s] == 0) continue;  // a segment without bars
@@ -522,13 +529,8 @@ class LayerChecker {
           !ContinuesNumber(field.rest)) {
         continue;
       }
-      const std::size_t read = static_cast<std::size_t>(field.end.offset - field.at.offset);
-      out_.Error(field.at, "layer entry " + std::to_string(field.record) + ", " +
-                               std::string(kLayerFields[static_cast<std::size_t>(field.index)]) +
-                               " " + Quote(Token(field.text)) + " is not " +
-                               (field.kind == ValueKind::kInteger ? "a whole number" : "a number") +
-                               ": " + Quote(std::string_view(field.text).substr(0, read)) +
-                               " is read, and the next read starts at " + Quote(field.rest));
+      out_.Error(field.at, PartlyRead(field, "layer entry " + std::to_string(field.record) + ", " +
+                                                 std::string(kLayerFields[field.index])));
     }
   }
 

@@ -155,13 +155,20 @@ bool NumberText::TextFrom(std::uint64_t offset, std::uint64_t max_bytes, std::st
   return true;
 }
 
+namespace {
+
+// Where a read from `offset` finds its digits: past the sign when it starts
+// at the number's first byte.
+std::uint64_t PastSign(const NumberText& number, std::uint64_t offset, bool& negative) {
+  negative = offset == 0 && number.sign == '-';
+  return offset == 0 && number.sign != 0 ? 1 : offset;
+}
+
+}  // namespace
+
 NumberRead ReadIntAt(const NumberText& number, std::uint64_t offset, int& value) {
   bool negative = false;
-  std::uint64_t at = offset;
-  if (offset == 0 && number.sign != 0) {
-    negative = number.sign == '-';
-    at = 1;
-  }
+  const std::uint64_t at = PastSign(number, offset, negative);
   // No digit here: a sign alone is taken up, anything else stays.
   if (at != number.IntegerAt() || number.integer.empty()) return {false, at};
   const DigitRun& digits = number.integer;
@@ -176,11 +183,7 @@ NumberRead ReadIntAt(const NumberText& number, std::uint64_t offset, int& value)
 
 NumberRead ReadRealAt(const NumberText& number, std::uint64_t offset, double& value) {
   bool negative = false;
-  std::uint64_t at = offset;
-  if (offset == 0 && number.sign != 0) {
-    negative = number.sign == '-';
-    at = 1;
-  }
+  const std::uint64_t at = PastSign(number, offset, negative);
   const DigitRun* integer = nullptr;
   if (at == number.IntegerAt()) {
     integer = &number.integer;

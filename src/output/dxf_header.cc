@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "common/number_format.h"
 #include "common/sheet_frame.h"
 
 namespace lwall {
@@ -19,14 +18,8 @@ constexpr Point kPaperSize{841, 594};
 // and whole-number printing would round the extents inward.
 void HeaderPoint(DxfWriter& dxf, std::string_view name, Point p) {
   dxf.Group(9, name);
-  std::string value;
-  dxf.Int(10);
-  AppendFixed(value, p.x, 0, 1);
-  dxf.Text(value);
-  value.clear();
-  dxf.Int(20);
-  AppendFixed(value, p.y, 0, 1);
-  dxf.Text(value);
+  dxf.GroupDecimal(10, p.x, 1);
+  dxf.GroupDecimal(20, p.y, 1);
 }
 
 }  // namespace
@@ -85,9 +78,7 @@ void WriteDxfHeader(DxfWriter& dxf, const ExtentsSink& extents) {
                (kPaperSize.y - frame_on_paper.y) / 2 - kSheetFrameLowerLeft.y / kSheetScale});
   dxf.GroupInt(30, 0);
   dxf.Group(9, "$PSVPSCALE");
-  std::string scale;
-  AppendFixed(scale, 1 / kSheetScale, 0, 2);
-  dxf.Group(40, scale);
+  dxf.GroupDecimal(40, 1 / kSheetScale, 2);
   dxf.Int(0);
   dxf.Text("ENDSEC");
 }

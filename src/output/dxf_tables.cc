@@ -1,11 +1,8 @@
 // Linetype, layer and style tables.
 #include "output/dxf_tables.h"
 
-#include <initializer_list>
-#include <string>
 #include <string_view>
 
-#include "common/number_format.h"
 #include "common/sheet_frame.h"
 
 namespace lwall {
@@ -20,16 +17,35 @@ void TableHead(DxfWriter& dxf, std::string_view name, int max_entries) {
   dxf.Int(0);
 }
 
-void Linetype(DxfWriter& dxf, std::string_view name, std::string_view description,
-              double total_length, std::initializer_list<double> dashes) {
+// The linetypes of the LTYPE table, in its order: dash lengths positive,
+// gaps negative.
+struct LinetypeEntry {
+  std::string_view name;
+  std::string_view description;
+  double total_length;
+  std::span<const double> dashes;
+};
+constexpr double kHiddenDashes[] = {6.35, -3.175};
+constexpr double kCenterDashes[] = {31.75, -6.35, 6.35, -6.35};
+constexpr double kPhantomDashes[] = {31.75, -6.35, 6.35, -6.35, 6.35, -6.35};
+constexpr double kDotDashes[] = {5.0, -5.0};
+constexpr LinetypeEntry kLinetypes[] = {
+    {"CONTINUOUS", "実線", 1.0, {}},
+    {"HIDDEN", "_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _", 9.525, kHiddenDashes},
+    {"CENTER", "____ _ ____ _ ____ _ ____ _ ____ _ ____", 50.8, kCenterDashes},
+    {"PHANTOM", "_____ _ _ _____ _ _ _____ _ _ _____ _ _ ____", 63.5, kPhantomDashes},
+    {"DOT", ".............................................", 10.0, kDotDashes},
+};
+
+void Linetype(DxfWriter& dxf, const LinetypeEntry& linetype) {
   dxf.Text("LTYPE");
-  dxf.Group(2, name);
+  dxf.Group(2, linetype.name);
   dxf.GroupInt(70, 64);
-  dxf.Group(3, description);
+  dxf.Group(3, linetype.description);
   dxf.GroupInt(72, 65);
-  dxf.GroupInt(73, static_cast<int>(dashes.size()));
-  dxf.GroupReal(40, total_length);
-  for (double dash : dashes) dxf.GroupReal(49, dash);
+  dxf.GroupInt(73, static_cast<int>(linetype.dashes.size()));
+  dxf.GroupReal(40, linetype.total_length);
+  for (double dash : linetype.dashes) dxf.GroupReal(49, dash);
   dxf.Int(0);
 }
 
@@ -47,14 +63,6 @@ void Style(DxfWriter& dxf, std::string_view name, std::string_view big_font) {
   dxf.Int(0);
 }
 
-// A real with one decimal, for the viewport: its view is not a whole number
-// of millimetres.
-void GroupFine(DxfWriter& dxf, int code, double value) {
-  std::string text;
-  AppendFixed(text, value, 0, 1);
-  dxf.Group(code, text);
-}
-
 // The one viewport a reader opens on: centred on the sheet frame, with the
 // frame's height and a little room around it.
 void ViewportTable(DxfWriter& dxf) {
@@ -65,32 +73,32 @@ void ViewportTable(DxfWriter& dxf) {
   dxf.Text("VPORT");
   dxf.Group(2, "*ACTIVE");
   dxf.GroupInt(70, 0);
-  GroupFine(dxf, 10, 0);  // the viewport fills the window
-  GroupFine(dxf, 20, 0);
-  GroupFine(dxf, 11, 1);
-  GroupFine(dxf, 21, 1);
-  GroupFine(dxf, 12, centre.x);  // the view's centre
-  GroupFine(dxf, 22, centre.y);
-  GroupFine(dxf, 13, 0);  // snap base
-  GroupFine(dxf, 23, 0);
-  GroupFine(dxf, 14, 10);  // snap spacing
-  GroupFine(dxf, 24, 10);
-  GroupFine(dxf, 15, 10);  // grid spacing
-  GroupFine(dxf, 25, 10);
-  GroupFine(dxf, 16, 0);  // looking down on the sheet
-  GroupFine(dxf, 26, 0);
-  GroupFine(dxf, 36, 1);
-  GroupFine(dxf, 17, 0);
-  GroupFine(dxf, 27, 0);
-  GroupFine(dxf, 37, 0);
-  GroupFine(dxf, 40, kSheetFrameHeight * kMargin);  // the view's height
+  dxf.GroupDecimal(10, 0, 1);  // the viewport fills the window
+  dxf.GroupDecimal(20, 0, 1);
+  dxf.GroupDecimal(11, 1, 1);
+  dxf.GroupDecimal(21, 1, 1);
+  dxf.GroupDecimal(12, centre.x, 1);  // the view's centre
+  dxf.GroupDecimal(22, centre.y, 1);
+  dxf.GroupDecimal(13, 0, 1);  // snap base
+  dxf.GroupDecimal(23, 0, 1);
+  dxf.GroupDecimal(14, 10, 1);  // snap spacing
+  dxf.GroupDecimal(24, 10, 1);
+  dxf.GroupDecimal(15, 10, 1);  // grid spacing
+  dxf.GroupDecimal(25, 10, 1);
+  dxf.GroupDecimal(16, 0, 1);  // looking down on the sheet
+  dxf.GroupDecimal(26, 0, 1);
+  dxf.GroupDecimal(36, 1, 1);
+  dxf.GroupDecimal(17, 0, 1);
+  dxf.GroupDecimal(27, 0, 1);
+  dxf.GroupDecimal(37, 0, 1);
+  dxf.GroupDecimal(40, kSheetFrameHeight * kMargin, 1);  // the view's height
   // Width over height of the frame, so a window of that shape shows it whole.
-  GroupFine(dxf, 41, kSheetFrameWidth / kSheetFrameHeight);
-  GroupFine(dxf, 42, 50);  // lens length
-  GroupFine(dxf, 43, 0);
-  GroupFine(dxf, 44, 0);
-  GroupFine(dxf, 50, 0);
-  GroupFine(dxf, 51, 0);
+  dxf.GroupDecimal(41, kSheetFrameWidth / kSheetFrameHeight, 1);
+  dxf.GroupDecimal(42, 50, 1);  // lens length
+  dxf.GroupDecimal(43, 0, 1);
+  dxf.GroupDecimal(44, 0, 1);
+  dxf.GroupDecimal(50, 0, 1);
+  dxf.GroupDecimal(51, 0, 1);
   dxf.GroupInt(71, 0);
   dxf.GroupInt(72, 100);
   dxf.GroupInt(73, 1);
@@ -105,13 +113,7 @@ void ViewportTable(DxfWriter& dxf) {
 
 void LtypeTable(DxfWriter& dxf) {
   TableHead(dxf, "LTYPE", 5);
-  Linetype(dxf, "CONTINUOUS", "実線", 1.0, {});
-  Linetype(dxf, "HIDDEN", "_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _", 9.525, {6.35, -3.175});
-  Linetype(dxf, "CENTER", "____ _ ____ _ ____ _ ____ _ ____ _ ____", 50.8,
-           {31.75, -6.35, 6.35, -6.35});
-  Linetype(dxf, "PHANTOM", "_____ _ _ _____ _ _ _____ _ _ _____ _ _ ____", 63.5,
-           {31.75, -6.35, 6.35, -6.35, 6.35, -6.35});
-  Linetype(dxf, "DOT", ".............................................", 10.0, {5.0, -5.0});
+  for (const LinetypeEntry& linetype : kLinetypes) Linetype(dxf, linetype);
   dxf.Text("ENDTAB");
 }
 
@@ -128,20 +130,37 @@ void WriteViewportAndLtypeTables(DxfWriter& dxf) {
   LtypeTable(dxf);
 }
 
-void WriteLayerTable(DxfWriter& dxf, const LayerTable& layers) {
-  // The maximum-entries value has always been 16, whatever the layer count.
-  TableHead(dxf, "LAYER", 16);
+std::span<const double> LinetypeDashes(std::string_view name) {
+  for (const LinetypeEntry& linetype : kLinetypes) {
+    if (linetype.name == name) return linetype.dashes;
+  }
+  return {};
+}
+
+std::vector<std::string_view> LayerLinetypes(const LayerTable& layers) {
   // A code outside 1..5 repeats the previous layer's linetype; the first
   // layer falls back to a continuous line.
-  std::string linetype = "CONTINUOUS";
+  std::vector<std::string_view> linetypes;
+  std::string_view linetype = "CONTINUOUS";
   for (const LayerDef& layer : layers.layers) {
     const std::string_view name = LinetypeName(layer.linetype_code);
     if (!name.empty()) linetype = name;
+    linetypes.push_back(linetype);
+  }
+  return linetypes;
+}
+
+void WriteLayerTable(DxfWriter& dxf, const LayerTable& layers) {
+  // The maximum-entries value has always been 16, whatever the layer count.
+  TableHead(dxf, "LAYER", 16);
+  const std::vector<std::string_view> linetypes = LayerLinetypes(layers);
+  for (std::size_t i = 0; i < layers.layers.size(); ++i) {
+    const LayerDef& layer = layers.layers[i];
     dxf.Text("LAYER");
     dxf.Group(2, layer.name);
     dxf.GroupInt(70, 0);
     dxf.GroupInt(62, layer.colour);
-    dxf.Group(6, linetype);
+    dxf.Group(6, linetypes[i]);
     dxf.Int(0);
   }
   dxf.Text("ENDTAB");

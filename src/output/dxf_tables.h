@@ -2,6 +2,10 @@
 #ifndef LWALL_OUTPUT_DXF_TABLES_H_
 #define LWALL_OUTPUT_DXF_TABLES_H_
 
+#include <span>
+#include <string_view>
+#include <vector>
+
 #include "input/layer_table.h"
 #include "output/dxf_writer.h"
 
@@ -16,6 +20,14 @@ void WriteViewportAndLtypeTables(DxfWriter& dxf);
 void WriteLayerTable(DxfWriter& dxf, const LayerTable& layers);
 // The two text styles, "STANDARD" and "KANJI".
 void WriteStyleTable(DxfWriter& dxf);
+
+// The dash lengths (positive) and gaps (negative) of a linetype of the LTYPE
+// table; empty for "CONTINUOUS" and for a name the table does not hold.
+std::span<const double> LinetypeDashes(std::string_view name);
+// The linetype each layer of `layers` is written with in the layer table:
+// its code's, or for a code outside 1..5 the previous layer's (a continuous
+// line for the first).
+std::vector<std::string_view> LayerLinetypes(const LayerTable& layers);
 
 }  // namespace lwall
 

@@ -26,6 +26,13 @@ void DxfWriter::Real(double value) {
   out_.PlainLine(scratch_);
 }
 
+void DxfWriter::GroupDecimal(int code, double value, int decimals) {
+  Int(code);
+  scratch_.clear();
+  AppendFixed(scratch_, value, 0, decimals);
+  out_.PlainLine(scratch_);
+}
+
 // Entity records are assembled in one reused buffer and handed on whole: a
 // sheet holds tens of thousands of value lines.
 

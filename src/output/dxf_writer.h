@@ -45,6 +45,9 @@ class DxfWriter {
     Int(code);
     Real(value);
   }
+  // A real with `decimals` places, for the header and the viewport, whose
+  // values are not whole millimetres (a scale, the centre of a view).
+  void GroupDecimal(int code, double value, int decimals);
 
   // Entity records; coordinates are sheet coordinates.
   void WriteDxfLine(std::string_view layer, double thickness, int colour, double x1, double y1,

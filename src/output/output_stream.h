@@ -47,8 +47,8 @@ class OutputStream {
   explicit OutputStream(std::FILE* file) : file_(file) { buffer_.reserve(2 * kFlushThreshold); }
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
-  // Passes on what is left; a failure then shows only in failed(), so a
-  // caller that cares flushes first.
+  // Passes on what is left; a failure then goes untold, so a caller that
+  // cares flushes first.
   ~OutputStream() { Flush(); }
 
   // The line end of both output files.
@@ -88,7 +88,6 @@ class OutputStream {
   // false once any write to the file has failed (a full disk, an I/O error);
   // from then on the stream drops what it is given.
   bool Flush();
-  bool failed() const { return failed_; }
 
   // All bytes written so far, passed on or not.
   std::uint64_t size() const { return passed_on_ + buffer_.size(); }

@@ -10,6 +10,7 @@
 #include "common/number_format.h"
 #include "common/sheet_frame.h"
 #include "common/shift_jis.h"
+#include "output/dxf_tables.h"
 
 namespace lwall {
 
@@ -28,21 +29,6 @@ constexpr std::string_view kFonts = "IPAGothic, 'Noto Sans CJK JP', 'MS Gothic',
 
 // A stroke of one pixel: 0.26 mm on paper, a hairline on a screen.
 constexpr std::string_view kStrokeWidth = "1";
-
-// Dash and gap lengths of the linetypes in drawing units, as the LTYPE table
-// prints them: rounded to whole units, which is what a reader of the file
-// draws.
-std::span<const int> DashPattern(std::string_view linetype) {
-  static constexpr int kHidden[] = {6, 3};
-  static constexpr int kCenter[] = {32, 6, 6, 6};
-  static constexpr int kPhantom[] = {32, 6, 6, 6, 6, 6};
-  static constexpr int kDot[] = {5, 5};
-  if (linetype == "HIDDEN") return kHidden;
-  if (linetype == "CENTER") return kCenter;
-  if (linetype == "PHANTOM") return kPhantom;
-  if (linetype == "DOT") return kDot;
-  return {};  // CONTINUOUS, or a name the table does not hold
-}
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
@@ -221,14 +207,11 @@ void SvgWriter::Finish() {
 }
 
 std::string_view SvgWriter::LayerLinetype(std::string_view layer) const {
-  // The layer table in the DXF file gives a layer whose code is outside 1..5
-  // the linetype of the layer before it; a reader takes the first layer of a
-  // name that occurs twice.
-  std::string_view linetype = "CONTINUOUS";
-  for (const LayerDef& def : layers_.layers) {
-    const std::string_view name = LinetypeName(def.linetype_code);
-    if (!name.empty()) linetype = name;
-    if (def.name == layer) return linetype;
+  // As the layer table of the DXF file writes it; a reader takes the first
+  // layer of a name that occurs twice.
+  const std::vector<LayerDef>& defs = layers_.layers;
+  for (std::size_t i = 0; i < defs.size(); ++i) {
+    if (defs[i].name == layer) return LayerLinetypes(layers_)[i];
   }
   return "CONTINUOUS";
 }
@@ -268,13 +251,16 @@ void SvgWriter::OnLine(const LineRecord& line) {
   AppendColour(s, line.colour);
   s += '"';
   const std::string_view linetype = line.linetype.empty() ? group_linetype_ : line.linetype;
-  const std::span<const int> dashes = DashPattern(linetype);
+  const std::span<const double> dashes = LinetypeDashes(linetype);
   if (!dashes.empty()) {
     s += " stroke-dasharray=\"";
     const char* separator = "";
-    for (const int dash : dashes) {
+    for (const double dash : dashes) {
       s += separator;
-      AppendFixed(s, dash * line.linetype_scale / kSheetMmPerPixel, 0, 2);
+      // Whole drawing units, as the LTYPE table prints them and a reader of
+      // the file draws them.
+      const double units = std::round(std::fabs(dash));
+      AppendFixed(s, units * line.linetype_scale / kSheetMmPerPixel, 0, 2);
       separator = " ";
     }
     s += '"';
