@@ -3,19 +3,27 @@
 // current directory or in the directories named on the command line.
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "driver/exit_status.h"
 #include "driver/messages.h"
 #include "driver/options.h"
 #include "driver/sheet.h"
 
 namespace {
 
-// Why `path` cannot be run in, or "" when it can.
+// Why `path` cannot be run in, or "" when it can: "no such directory" and
+// "not a directory" for what a mistyped DIR gives, the C library's own
+// words for anything else (a path too long, a loop of links, no permission).
 std::string NotADirectory(const std::string& path) {
   struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return "no such directory\n";
+  if (stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return "no such directory\n";
+    return std::string(std::strerror(errno)) + "\n";
+  }
   return S_ISDIR(info.st_mode) ? "" : "not a directory\n";
 }
 
@@ -37,14 +45,14 @@ int main(int argc, char* argv[]) {
   if (options.help || options.version) {
     const std::string text = options.help ? lwall::UsageText() : lwall::VersionText();
     std::fputs(text.c_str(), stdout);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? lwall::kExitOk : 1;
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? lwall::kExitOk : lwall::kExitUntold;
   }
 
   lwall::MessageOut messages(stdout, lwall::MessagesInUtf8For(stdout));
   // A message (or a --check report) that could not be printed leaves the
   // user without what the run had to say: that is no success either.
   const auto told = [&](int status) {
-    return status == lwall::kExitOk && !messages.ok() ? 1 : status;
+    return status == lwall::kExitOk && !messages.ok() ? lwall::kExitUntold : status;
   };
   if (options.directories.empty()) return told(RunOne(options, "", messages));
 
@@ -58,7 +66,7 @@ int main(int argc, char* argv[]) {
       // Named with the directory even when it is the only one.
       messages.set_prefix(directory + ": ");
       messages.Print(refusal);
-      result = lwall::kExitDesignData;
+      result = lwall::kExitNoDirectory;
     } else {
       result = RunOne(options, directory, messages);
     }

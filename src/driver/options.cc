@@ -73,6 +73,12 @@ ParsedCommandLine ParseCommandLine(int argc, char* const argv[]) {
     }
   }
   for (int i = optind; i < argc; ++i) o.directories.emplace_back(argv[i]);
+  // The check writes no file, so an option that shapes a written file would
+  // be silently ignored: tell the user instead.
+  if (o.check && (o.preview || o.portable_dxf)) {
+    parsed.error = std::string("--check writes no file; it cannot go with ") +
+                   (o.preview ? "--preview" : "--portable-dxf");
+  }
   return parsed;
 }
 
@@ -88,7 +94,7 @@ is given. With several DIRs every message starts with "DIR: ".
 Options:
       --check         read the inputs and report what was made of them
                       (one finding a line, FILE:LINE:COLUMN: first);
-                      writes no file
+                      writes no file, so it goes with no other option
       --preview       also write Lwall.svg, a picture of the sheet that
                       any web browser shows
       --portable-dxf  write Lwall.dxf with a header naming its version,
@@ -103,7 +109,7 @@ Exit status:
       2500 or higher than 3000, (--check) something was reported, or a
       message could not be printed
   2   tempoL.scr could not be created or written
-  3   tempoL.dat could not be opened or read, or DIR is no directory
+  3   tempoL.dat could not be opened or read, or DIR cannot be run in
   4   GasouL.dat could not be opened or read
   5   Lwall.svg could not be written
   64  the command line was not understood

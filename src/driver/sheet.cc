@@ -1,15 +1,14 @@
 // The fixed sequence of a run.
 #include "driver/sheet.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
-#include <memory>
 #include <optional>
 
 #include "common/sheet_frame.h"
 #include "drawings/arrangement/reinforcement_arrangement.h"
 #include "drawings/assembly/rebar_assembly.h"
+#include "driver/exit_status.h"
+#include "driver/run_failure.h"
+#include "driver/run_files.h"
 #include "input/design_data.h"
 #include "input/input_check.h"
 #include "input/layer_table.h"
@@ -23,26 +22,10 @@ namespace lwall {
 
 namespace {
 
-constexpr const char* kDxfName = "Lwall.dxf";
-constexpr const char* kScriptName = "tempoL.scr";
-constexpr const char* kDesignName = "tempoL.dat";
-constexpr const char* kLayersName = "GasouL.dat";
-constexpr const char* kPreviewName = "Lwall.svg";
-
-std::string CannotCreate(std::string_view name) {
-  return "can't create " + std::string(name) + "\n";
-}
-std::string CannotRead(std::string_view name) {
-  return "can't read " + std::string(name) + "\n";
-}
-std::string CannotWrite(std::string_view name, std::string_view why = "") {
-  return "can't write " + std::string(name) + std::string(why) + "\n";
-}
-
 // The tables, the design data, the limits and the drawings, as far as they
-// get. Returns the status; the message of a failure goes to `message`.
-int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portable,
-             std::string& message) {
+// get; nothing when the whole sheet is drawn.
+std::optional<RunFailure> DrawInto(RunState& run, ByteSource& design, ByteSource& layers,
+                                   bool portable) {
   DxfWriter& dxf = run.dxf;
   if (portable) {
     WriteViewportAndLtypeTables(dxf);
@@ -50,10 +33,7 @@ int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portabl
     WriteLtypeTable(dxf);
   }
   run.layers = ReadLayerTable(layers);
-  if (layers.failed()) {
-    message = CannotRead(kLayersName);
-    return kExitLayers;
-  }
+  if (layers.failed()) return RunFailure{FailureKind::kRead, RunFile::kLayers};
   WriteLayerTable(dxf, run.layers);
   WriteStyleTable(dxf);
   dxf.Int(0);
@@ -64,19 +44,10 @@ int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portabl
   dxf.Int(0);  // the group code of the first entity
 
   run.design = ReadDesignData(design);
-  if (design.failed()) {
-    message = CannotRead(kDesignName);
-    return kExitDesignData;
-  }
+  if (design.failed()) return RunFailure{FailureKind::kRead, RunFile::kDesign};
   const DesignData& d = run.design;
-  if (OverallWidth(d) > kMaxFootingWidth) {
-    message = "幅の制限を超えています。\n";
-    return kExitLimit;
-  }
-  if (OverallHeight(d) > kMaxTotalHeight) {
-    message = "高さの制限を超えています。\n";
-    return kExitLimit;
-  }
+  if (OverallWidth(d) > kMaxFootingWidth) return RunFailure{FailureKind::kTooWide};
+  if (OverallHeight(d) > kMaxTotalHeight) return RunFailure{FailureKind::kTooHigh};
 
   DrawReinforcementArrangement(run);
   DrawRebarAssemblyDrawing(run);
@@ -85,32 +56,40 @@ int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portabl
   dxf.Text("ENDSEC");
   dxf.Int(0);
   dxf.Text("EOF");
-  return kExitOk;
+  return std::nullopt;
 }
 
-std::string SheetTooLarge(std::string_view name) {
-  return CannotWrite(name, ": the sheet exceeds " + std::to_string(kMaxOutputBytes >> 20) + " MiB");
+RunFailure TooLarge(RunFile file, const OutputStream& stream) {
+  return RunFailure{FailureKind::kTooLarge, file, stream.limit()};
 }
 
 // Hands entity records on to the picture until the picture passes its
 // bound; from then on the picture is given up and the sheet goes on, so a
-// picture too large to write never costs the user the sheet itself.
+// picture too large to write never costs the user the sheet itself. The
+// picture's own head is written here too, so that its bound is never taken
+// for the sheet's.
 class PictureSink : public EntitySink {
  public:
-  PictureSink(OutputStream& out, const LayerTable& layers) : svg_(out, layers) {}
+  PictureSink(OutputStream& out, const LayerTable& layers) : out_(out) {
+    Guarded([&] { svg_.emplace(out, layers); });
+  }
   void OnLine(const LineRecord& line) override {
-    Guarded([&] { svg_.OnLine(line); });
+    Guarded([&] { svg_->OnLine(line); });
   }
   void OnText(const TextRecord& text) override {
-    Guarded([&] { svg_.OnText(text); });
+    Guarded([&] { svg_->OnText(text); });
   }
   void OnCircle(const CircleRecord& circle) override {
-    Guarded([&] { svg_.OnCircle(circle); });
+    Guarded([&] { svg_->OnCircle(circle); });
   }
   void Finish() {
-    Guarded([&] { svg_.Finish(); });
+    Guarded([&] { svg_->Finish(); });
   }
-  bool too_large() const { return too_large_; }
+  // Why the picture cannot be written, if it cannot.
+  std::optional<RunFailure> failure() const {
+    if (too_large_) return TooLarge(RunFile::kPreview, out_);
+    return std::nullopt;
+  }
 
  private:
   template <typename Write>
@@ -123,7 +102,8 @@ class PictureSink : public EntitySink {
     }
   }
 
-  SvgWriter svg_;
+  OutputStream& out_;
+  std::optional<SvgWriter> svg_;
   bool too_large_ = false;
 };
 
@@ -141,8 +121,8 @@ void WritePortableDxf(OutputStream& file, const ExtentsSink& extents, const Outp
 
 }  // namespace
 
-int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& outputs,
-              std::string& message) {
+std::optional<RunFailure> DrawSheetInto(ByteSource& design, ByteSource& layers,
+                                        const SheetOutputs& outputs) {
   // The portable form's header comes first but depends on what is drawn,
   // so the rest of its file is drawn into memory and follows the header.
   std::optional<OutputStream> portable_body;
@@ -155,25 +135,20 @@ int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& output
     run.dxf.AddSink(extents);
   }
   std::optional<PictureSink> picture;
-  int status = kExitOk;
+  if (outputs.svg != nullptr) {
+    picture.emplace(*outputs.svg, run.layers);
+    run.dxf.AddSink(*picture);
+  }
+  std::optional<RunFailure> failure;
   try {
-    if (outputs.svg != nullptr) {
-      picture.emplace(*outputs.svg, run.layers);
-      run.dxf.AddSink(*picture);
-    }
     if (!outputs.portable_dxf) {
       run.dxf.Int(0);
       run.dxf.Text("SECTION");
     }
-    status = DrawInto(run, design, layers, outputs.portable_dxf, message);
+    failure = DrawInto(run, design, layers, outputs.portable_dxf);
   } catch (const OutputLimitExceeded& exceeded) {
-    if (&exceeded.stream() == &outputs.script) {
-      message = SheetTooLarge(kScriptName);
-      status = kExitScript;
-    } else {
-      message = SheetTooLarge(kDxfName);
-      status = kExitLimit;
-    }
+    failure = &exceeded.stream() == &outputs.script ? TooLarge(RunFile::kScript, outputs.script)
+                                                    : TooLarge(RunFile::kDxf, dxf_out);
   }
   if (picture) picture->Finish();
   // What was drawn of the portable form reaches its file whatever ended the
@@ -182,17 +157,19 @@ int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& output
     try {
       WritePortableDxf(outputs.dxf, extents, *portable_body);
     } catch (const OutputLimitExceeded&) {
-      if (status == kExitOk) {
-        message = SheetTooLarge(kDxfName);
-        status = kExitLimit;
-      }
+      if (!failure) failure = TooLarge(RunFile::kDxf, outputs.dxf);
     }
   }
-  if (status == kExitOk && picture && picture->too_large()) {
-    message = SheetTooLarge(kPreviewName);
-    status = kExitPreview;
-  }
-  return status;
+  if (!failure && picture) failure = picture->failure();
+  return failure;
+}
+
+int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& outputs,
+              std::string& message) {
+  const std::optional<RunFailure> failure = DrawSheetInto(design, layers, outputs);
+  if (!failure) return kExitOk;
+  message = FailureMessage(*failure);
+  return FailureStatus(*failure);
 }
 
 int DrawSheet(std::string_view design_text, std::string_view layer_text, OutputStream& dxf,
@@ -204,128 +181,101 @@ int DrawSheet(std::string_view design_text, std::string_view layer_text, OutputS
 
 namespace {
 
-// A file of the directory a run works in.
-std::string PathIn(const std::string& directory, const char* name) {
-  if (directory.empty()) return name;
-  return directory.back() == '/' ? directory + name : directory + "/" + name;
+// Opens the design data, then the layer file, of `directory`; the failure
+// of the first that does not open, if one does not.
+std::optional<RunFailure> OpenInputs(const std::string& directory, File& design, File& layers) {
+  design = OpenInput(PathIn(directory, FileName(RunFile::kDesign)));
+  if (!design) return RunFailure{FailureKind::kCreate, RunFile::kDesign};
+  layers = OpenInput(PathIn(directory, FileName(RunFile::kLayers)));
+  if (!layers) return RunFailure{FailureKind::kCreate, RunFile::kLayers};
+  return std::nullopt;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// Opens an input file; a directory does not count as a readable file.
-File OpenInput(const std::string& path) {
-  File file(std::fopen(path.c_str(), "rb"));
-  if (!file) return nullptr;
-  struct stat info {};
-  if (fstat(fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode)) return nullptr;
-  return file;
-}
-
-// Opens the design data, then the layer file, of `directory`; at the first
-// that does not open, tells so and returns its status (0 when both open).
-int OpenInputs(const std::string& directory, MessageOut& messages, File& design, File& layers) {
-  design = OpenInput(PathIn(directory, kDesignName));
-  if (!design) {
-    messages.Print(CannotCreate(kDesignName));
-    return kExitDesignData;
-  }
-  layers = OpenInput(PathIn(directory, kLayersName));
-  if (!layers) {
-    messages.Print(CannotCreate(kLayersName));
-    return kExitLayers;
-  }
-  return kExitOk;
-}
-
-// Flushes and closes an output file; false when any of it failed.
-bool Close(OutputStream& stream, File& file) {
-  const bool flushed = stream.Flush();
-  const bool closed = std::fclose(file.release()) == 0;
-  return flushed && closed;
+// The run's outcome, told.
+int Tell(const RunOutcome& outcome, MessageOut& messages) {
+  if (!outcome.messages().empty()) messages.Print(outcome.messages());
+  return outcome.status();
 }
 
 }  // namespace
 
 int RunInDirectory(const std::string& directory, const RunOptions& options, MessageOut& messages) {
-  File dxf_file(std::fopen(PathIn(directory, kDxfName).c_str(), "wb"));
-  if (!dxf_file) {
-    messages.Print(CannotCreate(kDxfName));
-    return kExitLimit;
+  RunOutcome outcome;
+  // 1. The two outputs, emptied, then the two inputs, stopping at the first
+  // that does not open.
+  OutputStream dxf(OpenOutput(PathIn(directory, FileName(RunFile::kDxf))));
+  if (!dxf.has_file()) {
+    outcome.Add({FailureKind::kCreate, RunFile::kDxf});
+    return Tell(outcome, messages);
   }
-  File script_file(std::fopen(PathIn(directory, kScriptName).c_str(), "wb"));
-  if (!script_file) {
-    messages.Print(CannotCreate(kScriptName));
-    return kExitScript;
+  OutputStream script(OpenOutput(PathIn(directory, FileName(RunFile::kScript))));
+  if (!script.has_file()) {
+    outcome.Add({FailureKind::kCreate, RunFile::kScript});
+    return Tell(outcome, messages);
   }
   File design_file;
   File layer_file;
-  if (const int status = OpenInputs(directory, messages, design_file, layer_file)) return status;
+  if (const auto failure = OpenInputs(directory, design_file, layer_file)) {
+    outcome.Add(*failure);
+    return Tell(outcome, messages);
+  }
 
-  std::string message;
-  int status;
-  bool dxf_written;
-  bool script_written;
+  // 2. The sheet, with the picture beside it in memory.
   std::optional<OutputStream> svg;
-  {
-    OutputStream dxf(dxf_file.get());
-    OutputStream script(script_file.get());
-    if (options.preview) svg.emplace();
-    FileSource design(design_file.get());
-    FileSource layers(layer_file.get());
-    status =
-        DrawSheet(design, layers,
-                  SheetOutputs{dxf, script, svg ? &*svg : nullptr, options.portable_dxf}, message);
-    dxf_written = Close(dxf, dxf_file);
-    script_written = Close(script, script_file);
-  }
-  // A failure to write is told after the run's own message, and decides the
-  // status: a sheet that did not reach its file is no success.
+  if (options.preview) svg.emplace();
+  FileSource design(design_file.get());
+  FileSource layers(layer_file.get());
+  const SheetOutputs outputs{dxf, script, svg ? &*svg : nullptr, options.portable_dxf};
+  if (const auto failure = DrawSheetInto(design, layers, outputs)) outcome.Add(*failure);
+
+  // 3. The sheet's files closed: a write that failed is told after the
+  // run's own message, the DXF file's first.
+  const bool dxf_written = dxf.Close();
+  const bool script_written = script.Close();
   if (!dxf_written) {
-    message += CannotWrite(kDxfName);
-    status = kExitLimit;
+    outcome.Add({FailureKind::kWrite, RunFile::kDxf});
   } else if (!script_written) {
-    message += CannotWrite(kScriptName);
-    status = kExitScript;
+    outcome.Add({FailureKind::kWrite, RunFile::kScript});
   }
-  // The picture is written only for a drawn sheet, so a failed run leaves
-  // an earlier picture alone.
-  if (status == kExitOk && svg) {
-    File svg_file(std::fopen(PathIn(directory, kPreviewName).c_str(), "wb"));
-    if (!svg_file) {
-      message += CannotCreate(kPreviewName);
-      status = kExitPreview;
-    } else {
-      OutputStream out(svg_file.get());
-      out.Raw(svg->contents());
-      if (!Close(out, svg_file)) {
-        message += CannotWrite(kPreviewName);
-        status = kExitPreview;
-      }
+
+  // 4. The picture, only for a drawn sheet, and only once it is complete:
+  // a failed run or a failed picture leaves an earlier picture alone.
+  if (outcome.ok() && svg) {
+    switch (ReplaceFile(PathIn(directory, FileName(RunFile::kPreview)), svg->contents())) {
+      case ReplaceResult::kDone:
+        break;
+      case ReplaceResult::kCannotCreate:
+        outcome.Add({FailureKind::kCreate, RunFile::kPreview});
+        break;
+      case ReplaceResult::kCannotWrite:
+        outcome.Add({FailureKind::kWrite, RunFile::kPreview});
+        break;
     }
   }
-  if (!message.empty()) messages.Print(message);
-  return status;
+  return Tell(outcome, messages);
 }
 
 int CheckDirectory(const std::string& directory, MessageOut& messages) {
   File design_file;
   File layer_file;
-  if (const int status = OpenInputs(directory, messages, design_file, layer_file)) return status;
+  RunOutcome outcome;
+  if (const auto failure = OpenInputs(directory, design_file, layer_file)) {
+    outcome.Add(*failure);
+    return Tell(outcome, messages);
+  }
   FileSource design(design_file.get());
   FileSource layers(layer_file.get());
   const InputCheck check =
-      CheckInputs(design, layers, PathIn(directory, kDesignName), PathIn(directory, kLayersName));
+      CheckInputs(design, layers, PathIn(directory, FileName(RunFile::kDesign)),
+                  PathIn(directory, FileName(RunFile::kLayers)));
   // The layer file is read first, as in a run.
   if (layers.failed()) {
-    messages.Print(CannotRead(kLayersName));
-    return kExitLayers;
+    outcome.Add({FailureKind::kRead, RunFile::kLayers});
+    return Tell(outcome, messages);
   }
   if (design.failed()) {
-    messages.Print(CannotRead(kDesignName));
-    return kExitDesignData;
+    outcome.Add({FailureKind::kRead, RunFile::kDesign});
+    return Tell(outcome, messages);
   }
   // Each finding names its file by the path from where lwall was started, in
   // the form editors jump to; the summary takes the directory prefix.

@@ -1,32 +1,25 @@
 // One run of lwall: the DXF head and tables, the design data, the two size
 // limits, the three drawings and the trailer, in this fixed order, and the
-// same run over the files of one directory.
+// same run over the files of one directory: the sheet's two files, the
+// picture beside them, and the check of the inputs.
 #ifndef LWALL_DRIVER_SHEET_H_
 #define LWALL_DRIVER_SHEET_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "driver/exit_status.h"
 #include "driver/messages.h"
+#include "driver/run_failure.h"
 #include "input/byte_source.h"
 #include "output/output_stream.h"
 
 namespace lwall {
 
-// Exit statuses of the program.
-enum ExitStatus {
-  kExitOk = 0,
-  kExitLimit = 1,  // also: "Lwall.dxf" cannot be created or written
-  kExitScript = 2,
-  kExitDesignData = 3,  // also: a directory to run in that is not one
-  kExitLayers = 4,
-  kExitPreview = 5,
-  kExitFindings = 1,  // --check reported something
-  kExitUsage = 64,    // the command line is not understood
-};
-
-// Where a sheet goes: the two specified outputs and, when asked for, the
-// picture of the DXF file's entities.
+// Where a sheet goes: Lwall.dxf and tempoL.scr, the two files every run
+// writes for the CAD programs, and, when asked for, the picture of the DXF
+// file's entities.
 struct SheetOutputs {
   OutputStream& dxf;
   OutputStream& script;
@@ -36,11 +29,16 @@ struct SheetOutputs {
   bool portable_dxf = false;
 };
 
-// Draws the sheet for the given inputs into the outputs. Returns the exit
-// status; a failure leaves its message (with its line end) in `message`:
-// a refused wall (the DXF output then holds the tables and the section
-// change), an input that fails to read, an output that would grow past its
-// bound.
+// Draws the sheet for the given inputs into the outputs; what ended it, if
+// anything did: a refused wall (the DXF output then holds the tables and the
+// section change), an input that fails to read, an output that would grow
+// past its bound. A picture that passes its bound is given up alone: the
+// sheet is drawn whole and the picture's failure is returned.
+std::optional<RunFailure> DrawSheetInto(ByteSource& design, ByteSource& layers,
+                                        const SheetOutputs& outputs);
+
+// The same, returning the exit status; a failure leaves its message (with
+// its line end) in `message`.
 int DrawSheet(ByteSource& design, ByteSource& layers, const SheetOutputs& outputs,
               std::string& message);
 // The plain sheet from two texts in memory.

@@ -35,6 +35,16 @@ bool OutputStream::Flush() {
   return !failed_;
 }
 
+bool OutputStream::Close() {
+  if (file_ == nullptr) return !failed_;
+  const bool flushed = Flush();
+  std::FILE* file = file_;
+  file_ = nullptr;
+  // fclose releases the stream even when it fails: it is called only once.
+  if (std::fclose(file) != 0 || !flushed) failed_ = true;
+  return !failed_;
+}
+
 void OutputStream::Exceeded() {
   // What fits stays; the write that would pass the bound is cut there.
   const std::uint64_t room = limit_ > passed_on_ ? limit_ - passed_on_ : 0;

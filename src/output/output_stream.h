@@ -42,14 +42,15 @@ class OutputStream {
  public:
   // Keeps everything in memory; `contents()` returns all bytes written.
   OutputStream() { buffer_.reserve(kMemoryReserve); }
-  // Passes the bytes on to `file` (not owned) in large blocks; `contents()`
-  // then holds only what has not been passed on yet.
+  // Passes the bytes on to `file` in large blocks; `contents()` then holds
+  // only what has not been passed on yet. The stream owns the file: it
+  // closes it once, in Close() or, failing that, when it is destroyed.
   explicit OutputStream(std::FILE* file) : file_(file) { buffer_.reserve(2 * kFlushThreshold); }
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
-  // Passes on what is left; a failure then goes untold, so a caller that
-  // cares flushes first.
-  ~OutputStream() { Flush(); }
+  // Passes on what is left and closes the file; a failure then goes untold,
+  // so a caller that cares closes first.
+  ~OutputStream() { Close(); }
 
   // The line end of both output files.
   static constexpr std::string_view kLineEnd = "\r\n";
@@ -88,11 +89,19 @@ class OutputStream {
   // false once any write to the file has failed (a full disk, an I/O error);
   // from then on the stream drops what it is given.
   bool Flush();
+  // Flushes and closes the file. Returns false when any write, the flush or
+  // the close failed; the stream then keeps what it is given in memory.
+  // Closing again, or closing a stream in memory, only repeats the answer.
+  bool Close();
+  // Whether the stream passes its bytes on to a file it has not closed yet
+  // (false for a stream made over a file that did not open).
+  bool has_file() const { return file_ != nullptr; }
 
   // All bytes written so far, passed on or not.
   std::uint64_t size() const { return passed_on_ + buffer_.size(); }
   // A stream refuses to grow past `limit` bytes (kMaxOutputBytes unless set).
   void set_limit(std::uint64_t limit) { limit_ = limit; }
+  std::uint64_t limit() const { return limit_; }
 
   const std::string& contents() const { return buffer_; }
 

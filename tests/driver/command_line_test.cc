@@ -2,10 +2,12 @@
 // help and version, usage errors, and runs over several directories.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "driver/messages.h"
@@ -51,6 +53,11 @@ TEST(ParseCommandLine, RefusalsSayWhy) {
   EXPECT_EQ(Parse({"-x"}).error, "unknown option '-x'");
   EXPECT_EQ(Parse({"--help=now"}).error, "option '--help' takes no argument");
   EXPECT_EQ(Parse({"--p"}).error, "unknown or ambiguous option '--p'");  // preview or portable
+  // The check writes nothing, so options that shape a written file are refused.
+  EXPECT_EQ(Parse({"--check", "--preview"}).error,
+            "--check writes no file; it cannot go with --preview");
+  EXPECT_EQ(Parse({"--portable-dxf", "dir", "--check"}).error,
+            "--check writes no file; it cannot go with --portable-dxf");
   // A second parse in the same process starts afresh.
   EXPECT_EQ(Parse({"dir"}).error, "");
 }
@@ -127,8 +134,15 @@ TEST(Program, AUsageErrorTouchesNoFile) {
   TempDir dir;
   dir.CopyExample();
   dir.Write("Lwall.dxf", "earlier sheet");
-  for (const char* bad : {"--bogus", "-q", "--preview=yes"}) {
-    const ProgramResult result = RunProgramIn(dir, {bad, "."});
+  for (const char* bad : {"--bogus", "-q", "--preview=yes", "--check --preview"}) {
+    std::vector<std::string> args;
+    for (std::string_view rest = bad; !rest.empty();) {
+      const std::size_t blank = std::min(rest.find(' '), rest.size());
+      args.emplace_back(rest.substr(0, blank));
+      rest.remove_prefix(std::min(blank + 1, rest.size()));
+    }
+    args.emplace_back(".");
+    const ProgramResult result = RunProgramIn(dir, args);
     EXPECT_EQ(result.status, 64) << bad;
     EXPECT_EQ(result.output, "");
     EXPECT_TRUE(result.errors.starts_with("lwall: ")) << result.errors;
@@ -170,6 +184,16 @@ TEST(Program, SeveralDirectoriesEachWithItsPrefixAndTheFirstFailureDecides) {
   const ProgramResult file = RunProgramIn(root, {"good/tempoL.dat"});
   EXPECT_EQ(file.status, 3);
   EXPECT_EQ(file.output, "good/tempoL.dat: not a directory\n");
+  // Past a file that is no directory there is no directory either; any other
+  // cause is named in the C library's words.
+  EXPECT_EQ(RunProgramIn(root, {"good/tempoL.dat/sub"}).output,
+            "good/tempoL.dat/sub: no such directory\n");
+  const std::string too_long(5000, 'd');
+  const ProgramResult long_name = RunProgramIn(root, {too_long});
+  EXPECT_EQ(long_name.status, 3);
+  EXPECT_EQ(long_name.output, too_long + ": File name too long\n");
+  std::filesystem::create_symlink("loop", root.path() / "loop");
+  EXPECT_EQ(RunProgramIn(root, {"loop"}).output, "loop: Too many levels of symbolic links\n");
 }
 
 TEST(Program, CheckReportsAndTouchesNoOutput) {

@@ -52,16 +52,31 @@ TEST(Preview, AFailedRunLeavesAnEarlierPictureAlone) {
   EXPECT_EQ(dir.Read("Lwall.svg"), "earlier picture");
 }
 
-TEST(Preview, APictureThatCannotBeWrittenIsTold) {
+// A picture that fails while it is written (here: past a file size limit, as
+// on a full disk) is told, leaves the earlier picture byte for byte and no
+// file of its own behind, and costs nothing of the sheet.
+TEST(Preview, APictureThatCannotBeWrittenIsToldAndTheEarlierOneStays) {
   TempDir dir;
   dir.CopyExample();
-  std::filesystem::create_symlink("/dev/full", dir.path() / "Lwall.svg");
-  const ProgramResult full = RunProgramIn(dir, {"--preview"});
+  const std::string earlier = "<svg>an earlier picture</svg>\n";
+  dir.Write("Lwall.svg", earlier);
+  const long dxf_bytes = static_cast<long>(
+      std::filesystem::file_size(LWALL_TESTS_DIR "/driver/golden/standard/Lwall.dxf"));
+  const ProgramResult full = RunProgramWithFileLimit(dir, {"--preview"}, dxf_bytes + 4096);
   EXPECT_EQ(full.status, 5);
   EXPECT_EQ(full.output, "can't write Lwall.svg\n");
-  // The sheet itself was written.
+  EXPECT_EQ(dir.Read("Lwall.svg"), earlier);
   EXPECT_EQ(dir.Read("Lwall.dxf"),
             ReadFileText(LWALL_TESTS_DIR "/driver/golden/standard/Lwall.dxf"));
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    ++files;
+  }
+  EXPECT_EQ(files, 5);  // the two inputs, the two outputs and the earlier picture
+
+  // With room, the new picture replaces the earlier one.
+  EXPECT_EQ(RunProgramIn(dir, {"--preview"}).status, 0);
+  EXPECT_TRUE(dir.Read("Lwall.svg").starts_with("<?xml"));
 
   std::filesystem::remove(dir.path() / "Lwall.svg");
   std::filesystem::create_directory(dir.path() / "Lwall.svg");

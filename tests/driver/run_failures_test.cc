@@ -94,7 +94,9 @@ TEST(RunFailures, EachOutputIsNamedWhenItPassesItsBound) {
     const char* names[] = {"Lwall.dxf", "tempoL.scr", "Lwall.svg"};
     const int statuses[] = {1, 2, 5};
     EXPECT_EQ(status, statuses[which]);
-    EXPECT_EQ(message, std::string("can't write ") + names[which] + ": the sheet exceeds 64 MiB\n");
+    // The message names the bound in force.
+    EXPECT_EQ(message,
+              std::string("can't write ") + names[which] + ": the sheet exceeds 10000 bytes\n");
     EXPECT_LE(bounded[which]->size(), 10000u);
     if (bounded[which] == &svg) {  // a picture too large costs nothing of the sheet
       OutputStream plain_dxf, plain_script;
@@ -104,6 +106,23 @@ TEST(RunFailures, EachOutputIsNamedWhenItPassesItsBound) {
       EXPECT_EQ(script.contents(), plain_script.contents());
     }
   }
+}
+
+// A picture whose bound is too small even for its head is the picture's
+// failure, not the sheet's: the sheet's two files are whole.
+TEST(RunFailures, APictureBoundPassedByItsHeadIsThePictures) {
+  const std::string design = testing::ExampleDesignText();
+  const std::string layers = testing::ExampleLayerText();
+  OutputStream dxf, script, svg, plain_dxf, plain_script;
+  svg.set_limit(10);
+  StringSource design_source(design), layer_source(layers);
+  std::string message;
+  EXPECT_EQ(DrawSheet(design_source, layer_source, SheetOutputs{dxf, script, &svg}, message), 5);
+  EXPECT_EQ(message, "can't write Lwall.svg: the sheet exceeds 10 bytes\n");
+  std::string no_message;
+  DrawSheet(design, layers, plain_dxf, plain_script, no_message);
+  EXPECT_TRUE(dxf.contents() == plain_dxf.contents());
+  EXPECT_TRUE(script.contents() == plain_script.contents());
 }
 
 // A source that delivers `good` bytes and then fails as a disk does.

@@ -92,35 +92,5 @@ TEST_F(ScriptWriterTest, DonutHasInnerDiameterZeroAndTheBarDiameter) {
   EXPECT_EQ(out.contents(), "donut 0 13 10100,42200 \r\n");
 }
 
-TEST(OutputStreamTest, EveryLineFeedBecomesCrLf) {
-  OutputStream out;
-  out.Write("a\nb\n\nc");
-  out.Line("");
-  out.Line("d\n");
-  EXPECT_EQ(out.contents(), "a\r\nb\r\n\r\nc\r\nd\r\n\r\n");
-}
-
-// A file-backed stream hands its bytes on in blocks; nothing may be lost or
-// doubled at a block boundary, and the rest arrives when the stream closes.
-TEST(OutputStreamTest, FileReceivesExactlyTheConvertedBytes) {
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
-  std::string expected;
-  {
-    OutputStream out(file);
-    for (int i = 0; i < 20000; ++i) {
-      out.Line("PLINE " + std::to_string(i));
-      expected += "PLINE " + std::to_string(i) + "\r\n";
-    }
-  }
-  std::rewind(file);
-  std::string written;
-  char block[4096];
-  for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) written.append(block, n);
-  std::fclose(file);
-  EXPECT_EQ(written.size(), expected.size());
-  EXPECT_TRUE(written == expected);
-}
-
 }  // namespace
 }  // namespace lwall

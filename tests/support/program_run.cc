@@ -60,12 +60,16 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
-ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args) {
+namespace {
+
+ProgramResult Run(const TempDir& dir, const std::vector<std::string>& args,
+                  const std::string& shell_setup) {
   // The captured streams live beside the directory, not in it: a test may
   // look at every file the program left there.
   const std::filesystem::path out = dir.path().string() + ".stdout";
   const std::filesystem::path err = dir.path().string() + ".stderr";
-  std::string command = "cd " + Quoted(dir.path().string()) + " && " + Quoted(LWALL_BINARY);
+  std::string command =
+      shell_setup + "cd " + Quoted(dir.path().string()) + " && " + Quoted(LWALL_BINARY);
   for (const std::string& arg : args) command += " " + Quoted(arg);
   command += " > " + Quoted(out.string()) + " 2> " + Quoted(err.string());
   const int raw = std::system(command.c_str());
@@ -76,6 +80,19 @@ ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& a
   std::filesystem::remove(out);
   std::filesystem::remove(err);
   return result;
+}
+
+}  // namespace
+
+ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args) {
+  return Run(dir, args, "");
+}
+
+ProgramResult RunProgramWithFileLimit(const TempDir& dir, const std::vector<std::string>& args,
+                                      long max_file_bytes) {
+  // The shell's file size limit counts blocks of 512 bytes; with SIGXFSZ
+  // ignored (inherited through exec) a write past it fails with EFBIG.
+  return Run(dir, args, "trap '' XFSZ; ulimit -f " + std::to_string(max_file_bytes / 512) + " && ");
 }
 
 }  // namespace lwall::testing

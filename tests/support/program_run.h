@@ -36,6 +36,10 @@ struct ProgramResult {
 // Runs the built lwall with `dir` as its working directory and `args` as its
 // arguments (each passed as one word, whatever it holds).
 ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args = {});
+// The same with no file the program writes allowed past `max_file_bytes`: a
+// write past it fails as on a full disk.
+ProgramResult RunProgramWithFileLimit(const TempDir& dir, const std::vector<std::string>& args,
+                                      long max_file_bytes);
 
 }  // namespace lwall::testing
 

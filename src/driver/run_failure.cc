@@ -1,0 +1,84 @@
+// Failure messages and statuses.
+#include "driver/run_failure.h"
+
+#include "driver/exit_status.h"
+
+namespace lwall {
+
+const char* FileName(RunFile file) {
+  switch (file) {
+    case RunFile::kDxf:
+      return "Lwall.dxf";
+    case RunFile::kScript:
+      return "tempoL.scr";
+    case RunFile::kDesign:
+      return "tempoL.dat";
+    case RunFile::kLayers:
+      return "GasouL.dat";
+    case RunFile::kPreview:
+      return "Lwall.svg";
+  }
+  return "";
+}
+
+namespace {
+
+// A bound is told in the unit a person reads it in.
+std::string BoundText(std::uint64_t bytes) {
+  constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
+  if (bytes >= kMiB && bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
+  return std::to_string(bytes) + " bytes";
+}
+
+}  // namespace
+
+std::string FailureMessage(const RunFailure& failure) {
+  const std::string name = FileName(failure.file);
+  switch (failure.kind) {
+    case FailureKind::kCreate:
+      return "can't create " + name + "\n";
+    case FailureKind::kRead:
+      return "can't read " + name + "\n";
+    case FailureKind::kWrite:
+      return "can't write " + name + "\n";
+    case FailureKind::kTooLarge:
+      return "can't write " + name + ": the sheet exceeds " + BoundText(failure.bound) + "\n";
+    case FailureKind::kNoConverter:
+      return "can't write " + name + ": no Shift-JIS converter\n";
+    case FailureKind::kTooWide:
+      return "幅の制限を超えています。\n";
+    case FailureKind::kTooHigh:
+      return "高さの制限を超えています。\n";
+  }
+  return "";
+}
+
+int FailureStatus(const RunFailure& failure) {
+  if (failure.kind == FailureKind::kTooWide || failure.kind == FailureKind::kTooHigh) {
+    return kExitWallRefused;
+  }
+  switch (failure.file) {
+    case RunFile::kDxf:
+      return kExitDxfFailed;
+    case RunFile::kScript:
+      return kExitScriptFailed;
+    case RunFile::kDesign:
+      return kExitDesignFailed;
+    case RunFile::kLayers:
+      return kExitLayersFailed;
+    case RunFile::kPreview:
+      return kExitPreviewFailed;
+  }
+  return kExitDxfFailed;
+}
+
+void RunOutcome::Add(const RunFailure& failure) {
+  messages_ += FailureMessage(failure);
+  const bool write = failure.kind == FailureKind::kWrite;
+  if (status_ == 0 || (write && !decided_by_write_)) {
+    status_ = FailureStatus(failure);
+    decided_by_write_ = write;
+  }
+}
+
+}  // namespace lwall
