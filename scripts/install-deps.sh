@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, whatever of lwall's build and test tools this
-# Debian machine lacks. Usage: install-deps.sh [--tests]
+# Debian machine lacks. Usage: install-deps.sh [--tests | --benchmark]
 set -euo pipefail
 
 need=()
 command -v cmake >/dev/null 2>&1 || need+=(cmake)
 command -v g++ >/dev/null 2>&1 || need+=(g++)
 command -v make >/dev/null 2>&1 || need+=(make)
-# Wanted but not vital: without them the reader conformance test reports a
-# skip and the benchmark is not built.
+# Wanted but not vital: without it the reader conformance test reports a
+# skip.
 optional=()
 if [ "${1:-}" = "--tests" ]; then
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
   # The DXF reader of the conformance test; it belongs to Debian's own
   # /usr/bin/python3.
   dpkg -s python3-ezdxf >/dev/null 2>&1 || optional+=(python3-ezdxf)
-  [ -f /usr/include/benchmark/benchmark.h ] || optional+=(libbenchmark-dev)
+fi
+if [ "${1:-}" = "--benchmark" ]; then
+  [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+  command -v valgrind >/dev/null 2>&1 || need+=(valgrind)
 fi
 
 if [ ${#need[@]} -gt 0 ] || [ ${#optional[@]} -gt 0 ]; then

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh --tests
+bash scripts/install-deps.sh --benchmark
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLWALL_TESTS=OFF -DLWALL_BENCHMARK=ON >/dev/null
 cmake --build build-bench -j2 --target lwall_benchmark
 ./build-bench/bench/lwall_benchmark --benchmark_repetitions=5 \

@@ -35,6 +35,7 @@ constexpr std::uint64_t kDefaultCases = 3000;
 constexpr int kShards = 4;  // ctest runs them side by side
 constexpr int kCaseTimeLimitSeconds = 60;
 constexpr int kMaxReportedFailures = 10;
+constexpr Face kFaces[] = {Face::kCheck, Face::kPreview, Face::kPortableDxf};
 
 std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
   const char* value = std::getenv(name);
@@ -108,7 +109,13 @@ std::vector<Outcome> DrawAndCheckApart(std::size_t count, MakeCase make) {
         WriteAll(channel[1], std::to_string(i) + "\n");
         alarm(kCaseTimeLimitSeconds);
         const SheetRun sheet = DrawSheetInMemory(files);
-        const std::string faults = Join(CheckSheetRun(sheet, range));
+        std::vector<std::string> found = CheckSheetRun(sheet, range);
+        // Each case also goes through one other face of the program, in turn.
+        const Face face = kFaces[i % std::size(kFaces)];
+        if (range == InputRange::kOrdinary || face == Face::kCheck) {
+          for (std::string& f : CheckFace(files, sheet, face)) found.push_back(std::move(f));
+        }
+        const std::string faults = Join(found);
         alarm(0);
         WriteAll(channel[1], std::string(sheet.status == 0 ? "1 " : "0 ") +
                                  std::to_string(faults.size()) + "\n" + faults);
@@ -323,6 +330,17 @@ TEST(SheetChecks, FindFaultsPlantedIntoAGoodRun) {
   SheetRun crashed = good;
   crashed.status = 2;
   EXPECT_NE(Join(CheckSheetRun(crashed, InputRange::kAbsurd)), "");
+
+  // The other faces agree with a good plain run, and not with a planted one.
+  const InputFiles files = BundledInputs().front();
+  for (const Face face : kFaces) {
+    EXPECT_EQ(Join(CheckFace(files, good, face)), "") << static_cast<int>(face);
+  }
+  SheetRun other = good;
+  other.dxf += "0\r\n";
+  EXPECT_NE(Join(CheckFace(files, other, Face::kPreview)), "");
+  other.status = 1;
+  EXPECT_NE(Join(CheckFace(files, other, Face::kPortableDxf)), "");
 }
 
 }  // namespace

@@ -26,10 +26,14 @@ Field FieldOf(std::size_t record, std::size_t column) {
   if (record <= 4) return Field::kLength;
   if (record == 41) return column < 2 ? Field::kDiameter : Field::kTie;
   switch ((record - 5) % 4) {
-    case 0: return Field::kSegmentCount;
-    case 1: return Field::kDiameter;
-    case 2: return Field::kPitch;
-    default: return Field::kCount;
+    case 0:
+      return Field::kSegmentCount;
+    case 1:
+      return Field::kDiameter;
+    case 2:
+      return Field::kPitch;
+    default:
+      return Field::kCount;
   }
 }
 
@@ -46,9 +50,7 @@ class Dice {
   bool Percent(int p) { return Below(100) < static_cast<std::uint64_t>(p); }
   double Unit() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
   // Log-uniform over [lo, hi].
-  double LogUniform(double lo, double hi) {
-    return lo * std::pow(hi / lo, Unit());
-  }
+  double LogUniform(double lo, double hi) { return lo * std::pow(hi / lo, Unit()); }
   template <typename T>
   T Pick(std::initializer_list<T> items) {
     return items.begin()[Below(items.size())];
@@ -82,7 +84,9 @@ std::string OrdinaryValue(Dice& dice, Field field, const std::string& original) 
     case Field::kSegmentCount:
       return std::to_string(dice.Between(-2, 8));
     case Field::kDiameter:
-      if (dice.Percent(70)) return dice.Pick<std::string>({"0", "13", "16", "19", "22", "25", "29", "32", "35", "38", "41", "51"});
+      if (dice.Percent(70))
+        return dice.Pick<std::string>(
+            {"0", "13", "16", "19", "22", "25", "29", "32", "35", "38", "41", "51"});
       return std::to_string(dice.Between(-3, kMaxGeneratedDiameter));
     case Field::kCount:
     case Field::kTie:
@@ -103,8 +107,8 @@ std::string AbsurdValue(Dice& dice, Field field) {
       return dice.Pick<std::string>({"-2147483648", "-2147483647", "-1000000000"});
     default:
       return dice.Pick<std::string>({"1e300", "-1e300", "1e-310", "-1e-310", "4.9e-324",
-                                     "1.7976931348623157e308", "-1.7976931348623157e308",
-                                     "1e20", "-3e15", "9007199254740993"});
+                                     "1.7976931348623157e308", "-1.7976931348623157e308", "1e20",
+                                     "-3e15", "9007199254740993"});
   }
 }
 
@@ -147,10 +151,10 @@ void MutateValues(Dice& dice, std::string& design, bool absurd, std::string& rec
     const std::size_t r = dice.Below(records.size());
     const std::size_t c = dice.Below(records[r].size());
     const Field field = FieldOf(r, c);
-    records[r][c] = absurd && i == 0 ? AbsurdValue(dice, field)
-                                     : OrdinaryValue(dice, field, records[r][c]);
-    recipe += " value[" + std::to_string(r + 1) + "," + std::to_string(c + 1) + "]=" +
-              records[r][c];
+    records[r][c] =
+        absurd && i == 0 ? AbsurdValue(dice, field) : OrdinaryValue(dice, field, records[r][c]);
+    recipe +=
+        " value[" + std::to_string(r + 1) + "," + std::to_string(c + 1) + "]=" + records[r][c];
   }
   design = JoinRecords(records, dice.Percent(50) ? "\r\n" : "\n");
 }
@@ -231,8 +235,9 @@ void MutateLayers(Dice& dice, std::string& layers, std::string& recipe) {
   fields >> colour >> code >> thickness >> name;
   switch (dice.Below(6)) {
     case 0:
-      lines[0] = dice.Pick<std::string>({"0", "1", "5", "19", "20", "25", "100", "-1",
-                                         "2147483647", "x", ""}) + "\r\n";
+      lines[0] = dice.Pick<std::string>(
+                     {"0", "1", "5", "19", "20", "25", "100", "-1", "2147483647", "x", ""}) +
+                 "\r\n";
       recipe += " layer-count=" + lines[0].substr(0, lines[0].size() - 2);
       break;
     case 1:
@@ -257,7 +262,8 @@ void MutateLayers(Dice& dice, std::string& layers, std::string& recipe) {
       MutateBytes(dice, layers, recipe);
       return;
   }
-  if (entry < lines.size()) lines[entry] = colour + " " + code + " " + thickness + " " + name + "\r\n";
+  if (entry < lines.size())
+    lines[entry] = colour + " " + code + " " + thickness + " " + name + "\r\n";
   layers = Concat(lines);
 }
 
@@ -282,18 +288,23 @@ void Mutate(Dice& dice, FuzzCase& c) {
   }
 }
 
-bool Ordinary(double v) { return v == 0 || (std::fabs(v) >= 1e-3 && std::fabs(v) <= 1e7); }
-bool Ordinary(int v) { return v >= -10000000 && v <= 10000000; }
+bool Ordinary(double v) {
+  return v == 0 || (std::fabs(v) >= 1e-3 && std::fabs(v) <= 1e7);
+}
+bool Ordinary(int v) {
+  return v >= -10000000 && v <= 10000000;
+}
 
 template <typename F>
 void ForEachValue(const DesignData& d, F&& f) {
-  for (double v : {d.toe_width, d.wall_thickness, d.heel_width, d.wall_height,
-                   d.footing_thickness, d.view_length_left, d.view_length_right,
-                   d.cover_footing_bottom, d.cover_footing_top, d.cover_wall_front,
-                   d.cover_wall_back, d.cover_front_side, d.cover_back_side, d.cover_wall_top}) {
+  for (double v : {d.toe_width, d.wall_thickness, d.heel_width, d.wall_height, d.footing_thickness,
+                   d.view_length_left, d.view_length_right, d.cover_footing_bottom,
+                   d.cover_footing_top, d.cover_wall_front, d.cover_wall_back, d.cover_front_side,
+                   d.cover_back_side, d.cover_wall_top}) {
     f(v);
   }
-  for (const BarArrangement* bar : {&d.F1, &d.F2, &d.F3, &d.F4, &d.W1, &d.W2, &d.W3, &d.W4, &d.W5}) {
+  for (const BarArrangement* bar :
+       {&d.F1, &d.F2, &d.F3, &d.F4, &d.W1, &d.W2, &d.W3, &d.W4, &d.W5}) {
     f(bar->segment_count);
     for (int i = 1; i <= 5; ++i) {
       f(bar->diameter[i]);
@@ -318,7 +329,8 @@ InputRange RangeOf(const InputFiles& files) {
 bool WithinGeneratedLimits(const InputFiles& files) {
   const DesignData d = ReadDesignData(files.design);
   bool within = d.s1_count <= kMaxGeneratedCount && d.s2_count <= kMaxGeneratedCount;
-  for (const BarArrangement* bar : {&d.F1, &d.F2, &d.F3, &d.F4, &d.W1, &d.W2, &d.W3, &d.W4, &d.W5}) {
+  for (const BarArrangement* bar :
+       {&d.F1, &d.F2, &d.F3, &d.F4, &d.W1, &d.W2, &d.W3, &d.W4, &d.W5}) {
     for (int i = 1; i <= 5; ++i) {
       within = within && bar->diameter[i] <= kMaxGeneratedDiameter &&
                bar->pitch_count[i] <= kMaxGeneratedCount;

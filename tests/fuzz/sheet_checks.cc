@@ -8,6 +8,8 @@
 
 #include "conformance/script_grammar.h"
 #include "driver/sheet.h"
+#include "input/byte_source.h"
+#include "input/input_check.h"
 #include "output/output_stream.h"
 #include "support/test_sheet.h"
 
@@ -22,6 +24,7 @@ const std::string kDxfTooLarge = "can't write Lwall.dxf: the sheet exceeds 64 Mi
 const std::string kScriptTooLarge = "can't write tempoL.scr: the sheet exceeds 64 MiB\n";
 
 const std::string kHead = "0\r\nSECTION\r\n2\r\nTABLES\r\n";
+const std::string kPortableHead = "0\r\nSECTION\r\n2\r\nHEADER\r\n";
 const std::string kSectionChange = "0\r\nENDSEC\r\n0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\n";
 const std::string kTrailer = "0\r\nENDSEC\r\n0\r\nEOF\r\n";
 
@@ -77,8 +80,9 @@ bool MayHoldWord(std::string_view value) {
 
 // Framing, group codes, record types and the numbers of the entity records,
 // and words that are no numbers, in one pass over views into the file.
-void CheckDxf(const std::string& dxf, std::vector<std::string>& faults) {
-  if (!dxf.starts_with(kHead)) faults.push_back("DXF does not begin with the TABLES section");
+void CheckDxf(const std::string& dxf, std::vector<std::string>& faults,
+              const std::string& head = kHead) {
+  if (!dxf.starts_with(head)) faults.push_back("DXF does not begin with its first section");
   if (!dxf.ends_with(kTrailer)) faults.push_back("DXF does not end with ENDSEC and EOF");
   const std::string_view bytes = dxf;
   std::size_t pos = 0;
@@ -107,8 +111,11 @@ void CheckDxf(const std::string& dxf, std::vector<std::string>& faults) {
       faults.push_back("DXF line " + std::to_string(line + 1) + " has a bare CR or LF");
       return;
     }
-    // Layer names (8 and 2) are spelt as the input has them.
-    if (code != "8" && code != "2" && MayHoldWord(value) && HasWord(value)) non_finite = true;
+    // Layer names (8 and 2) are spelt as the input has them; header
+    // variable names (9) are words.
+    if (code != "8" && code != "2" && code != "9" && MayHoldWord(value) && HasWord(value)) {
+      non_finite = true;
+    }
     if (code == "0") {
       if (value == "ENDSEC") in_entities = false;
       if (in_entities && value != "LINE" && value != "TEXT" && value != "CIRCLE") {
@@ -185,6 +192,76 @@ std::vector<std::string> CheckSheetRun(const SheetRun& run, InputRange range) {
   for (const std::string& f : script.faults) faults.push_back(f);
   if (script.faults.empty()) {
     for (const std::string& f : CheckSegmentsInDxf(script, run.dxf)) faults.push_back(f);
+  }
+  return faults;
+}
+
+namespace {
+
+void CheckPicture(const SheetRun& plain, int status, const std::string& dxf,
+                  const std::string& script, const std::string& svg,
+                  std::vector<std::string>& faults) {
+  const bool too_large = status == 5 && plain.status == 0;
+  if (status != plain.status && !too_large) {
+    faults.push_back("--preview: status " + std::to_string(status) + " for a plain status " +
+                     std::to_string(plain.status));
+  }
+  if (dxf != plain.dxf || script != plain.script) faults.push_back("--preview changed an output");
+  if (status != 0) return;
+  if (!svg.starts_with("<?xml") || !svg.ends_with("</svg>\r\n")) {
+    faults.push_back("the picture is no whole document");
+  }
+  for (const char* word : {"=\"nan", "=\"-nan", "=\"inf", "=\"-inf", " nan", " inf"}) {
+    if (svg.find(word) != std::string::npos) {
+      faults.push_back(std::string("the picture holds \"") + word + "\"");
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> CheckFace(const InputFiles& files, const SheetRun& plain, Face face) {
+  std::vector<std::string> faults;
+  StringSource design(files.design);
+  StringSource layers(files.layers);
+  OutputStream dxf;
+  OutputStream script;
+  OutputStream svg;
+  std::string message;
+  switch (face) {
+    case Face::kCheck: {
+      const InputCheck check = CheckInputs(design, layers);
+      if (check.findings.size() != static_cast<std::size_t>(check.errors + check.warnings)) {
+        faults.push_back("--check: " + std::to_string(check.findings.size()) +
+                         " findings but the summary says " + check.Summary());
+      }
+      for (const std::string& finding : check.findings) {
+        if (!finding.starts_with("tempoL.dat") && !finding.starts_with("GasouL.dat")) {
+          faults.push_back("--check: a finding that names no file: " + finding);
+        }
+      }
+      break;
+    }
+    case Face::kPreview: {
+      const int status = DrawSheet(design, layers, SheetOutputs{dxf, script, &svg}, message);
+      CheckPicture(plain, status, dxf.contents(), script.contents(), svg.contents(), faults);
+      break;
+    }
+    case Face::kPortableDxf: {
+      const int status =
+          DrawSheet(design, layers, SheetOutputs{dxf, script, nullptr, true}, message);
+      if (status != plain.status) {
+        faults.push_back("--portable-dxf: status " + std::to_string(status) +
+                         " for a plain status " + std::to_string(plain.status));
+      }
+      if (script.contents() != plain.script) faults.push_back("--portable-dxf changed the script");
+      if (status == 0 && plain.message.empty()) {
+        std::vector<std::string> dxf_faults;
+        CheckDxf(dxf.contents(), dxf_faults, kPortableHead);
+        for (const std::string& f : dxf_faults) faults.push_back("--portable-dxf: " + f);
+      }
+      break;
+    }
   }
   return faults;
 }

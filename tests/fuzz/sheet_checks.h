@@ -31,6 +31,16 @@ SheetRun DrawSheetInMemory(const InputFiles& files);
 // known commands however long its numbers.
 std::vector<std::string> CheckSheetRun(const SheetRun& run, InputRange range);
 
+// The other faces of the program, each taken by a share of the cases.
+enum class Face { kCheck, kPreview, kPortableDxf };
+// The faults of `files` through `face`, beside their plain run `plain`: the
+// check runs and its findings add up to its summary; the picture changes
+// neither output nor the status (but for a picture too large, status 5) and
+// is a whole document with finite numbers; the portable DXF ends as the
+// plain one does, with the same status, finite numbers and only the plain
+// file's kinds of entity.
+std::vector<std::string> CheckFace(const InputFiles& files, const SheetRun& plain, Face face);
+
 }  // namespace lwall::testing
 
 #endif  // LWALL_TESTS_FUZZ_SHEET_CHECKS_H_
