@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/japanese_texts.h"
 #include "common/sheet_frame.h"
 #include "drawings/arrangement/reinforcement_arrangement.h"
 #include "drawings/assembly/rebar_assembly.h"
@@ -70,11 +71,11 @@ int DrawInto(RunState& run, ByteSource& design, ByteSource& layers, bool portabl
   }
   const DesignData& d = run.design;
   if (OverallWidth(d) > kMaxFootingWidth) {
-    message = "幅の制限を超えています。\n";
+    message = ja::kWidthLimitMessage;
     return kExitLimit;
   }
   if (OverallHeight(d) > kMaxTotalHeight) {
-    message = "高さの制限を超えています。\n";
+    message = ja::kHeightLimitMessage;
     return kExitLimit;
   }
 
