@@ -12,6 +12,8 @@ command -v make >/dev/null 2>&1 || need+=(make)
 optional=()
 if [ "${1:-}" = "--tests" ]; then
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+  # The suite is built a second time by clang.
+  command -v clang++ >/dev/null 2>&1 || need+=(clang)
   # The DXF reader of the conformance test; it belongs to Debian's own
   # /usr/bin/python3.
   dpkg -s python3-ezdxf >/dev/null 2>&1 || optional+=(python3-ezdxf)

@@ -2,8 +2,9 @@
 # Builds lwall and its tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs the whole test suite; then builds them
 # optimised, without sanitizers, and runs there the tests whose faults an
-# optimiser could bring out: the golden sheets, the readers and the DXF and
-# script checks.
+# optimiser could bring out (the golden sheets, the readers and the DXF and
+# script checks); then builds the whole suite with clang, optimised, and runs
+# it again: the source owes nothing to one compiler.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +24,7 @@ cmake --build build-release -j2
   ctest --output-on-failure -j2 -R \
     '(^|/)(GoldenSheet|ExampleRun|BundledDesign|ReaderCheck|PortableDxf|Preview|ReadDesignData|ReadLayerTable|Scanner|NumberText|FormatFixed|DxfWriterTest|ScriptWriterTest|OutputStreamTest|DrawSheet|FuzzRegressions)[.]'
 )
+
+cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-clang -j2
+(cd build-clang && ctest --output-on-failure -j2)

@@ -1,6 +1,7 @@
 // Failure messages and statuses.
 #include "driver/run_failure.h"
 
+#include "common/japanese_texts.h"
 #include "driver/exit_status.h"
 
 namespace lwall {
@@ -46,9 +47,9 @@ std::string FailureMessage(const RunFailure& failure) {
     case FailureKind::kNoConverter:
       return "can't write " + name + ": no Shift-JIS converter\n";
     case FailureKind::kTooWide:
-      return "幅の制限を超えています。\n";
+      return ja::kWidthLimitMessage;
     case FailureKind::kTooHigh:
-      return "高さの制限を超えています。\n";
+      return ja::kHeightLimitMessage;
   }
   return "";
 }

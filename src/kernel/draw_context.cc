@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "common/japanese_texts.h"
+
 namespace lwall {
 
 void SelectLayer(DrawContext& context, const LayerTable& layers, std::string_view name) {
@@ -20,13 +22,13 @@ void SelectLayer(DrawContext& context, const LayerTable& layers, std::string_vie
 void SelectLayerByColourName(DrawContext& context, std::string_view name,
                              std::string_view colour_word, double thickness) {
   static constexpr std::array<std::pair<std::string_view, int>, 7> kColours = {{
-      {"赤", 1},
-      {"黄", 2},
-      {"緑", 3},
-      {"空", 4},
-      {"青", 5},
-      {"紫", 6},
-      {"黒", 7},
+      {ja::kRed, 1},
+      {ja::kYellow, 2},
+      {ja::kGreen, 3},
+      {ja::kCyan, 4},
+      {ja::kBlue, 5},
+      {ja::kMagenta, 6},
+      {ja::kBlack, 7},
   }};
   context.layer = name;
   for (const auto& [word, colour] : kColours) {

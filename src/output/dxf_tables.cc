@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "common/japanese_texts.h"
 #include "common/sheet_frame.h"
 
 namespace lwall {
@@ -30,7 +31,7 @@ constexpr double kCenterDashes[] = {31.75, -6.35, 6.35, -6.35};
 constexpr double kPhantomDashes[] = {31.75, -6.35, 6.35, -6.35, 6.35, -6.35};
 constexpr double kDotDashes[] = {5.0, -5.0};
 constexpr LinetypeEntry kLinetypes[] = {
-    {"CONTINUOUS", "実線", 1.0, {}},
+    {"CONTINUOUS", ja::kSolidLine, 1.0, {}},
     {"HIDDEN", "_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _", 9.525, kHiddenDashes},
     {"CENTER", "____ _ ____ _ ____ _ ____ _ ____ _ ____", 50.8, kCenterDashes},
     {"PHANTOM", "_____ _ _ _____ _ _ _____ _ _ _____ _ _ ____", 63.5, kPhantomDashes},

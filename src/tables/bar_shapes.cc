@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "common/japanese_texts.h"
 #include "kernel/dimensions.h"
 #include "kernel/primitives.h"
 
@@ -129,7 +130,7 @@ void LabelBarShape1(RunState& run, const ShapeSketch& s) {
   Dimension run_dim = HorizontalDimension(run, s.p(2), s.p(3), kBelow, 700);
   run_dim.script_location = {s.p(3).x, s.p(3).y - 700};
   LabelledDimension(run, run_dim, "L2");
-  Title(run, -1000, "形 式 １");
+  Title(run, -1000, ja::kShape1Title);
 }
 
 void LabelBarShape2(RunState& run, const ShapeSketch& s, std::string_view label1,
@@ -137,7 +138,7 @@ void LabelBarShape2(RunState& run, const ShapeSketch& s, std::string_view label1
   LabelledDimension(run, VerticalDimension(run, s.p(1), s.p(2), kLeft, 700), label1);
   LabelledDimension(run, HorizontalDimension(run, s.p(2), s.p(3), kBelow, 700), label2);
   LabelledDimension(run, VerticalDimension(run, s.p(3), s.p(4), kRight, 700), label3);
-  Title(run, -1000, "形 式 ２");
+  Title(run, -1000, ja::kShape2Title);
 }
 
 void LabelBarShape3(RunState& run, const ShapeSketch& s, std::string_view label1,
@@ -147,7 +148,7 @@ void LabelBarShape3(RunState& run, const ShapeSketch& s, std::string_view label1
   LabelledDimension(run, HorizontalDimension(run, s.p(3), s.p(4), kAbove, 700), label3);
   LabelledDimension(run, VerticalDimension(run, s.p(4), s.p(5), kRight, 700), label2);
   LabelledDimension(run, HorizontalDimension(run, s.p(5), s.p(6), kBelow, 700), label1);
-  Title(run, -1000, "形 式 ３");
+  Title(run, -1000, ja::kShape3Title);
 }
 
 // The crank's legs point opposite ways, so its labels are centred on their
@@ -169,12 +170,12 @@ void LabelBarShape4(RunState& run, const ShapeSketch& s, std::string_view label1
   falling.script_location = {s.p(3).x + 700, s.p(3).y};
   LabelledDimension(run, falling, label3);
 
-  Title(run, -1500, "形 式 ４");
+  Title(run, -1500, ja::kShape4Title);
 }
 
 void LabelBarShape5(RunState& run, const ShapeSketch& s, std::string_view label1) {
   LabelledDimension(run, HorizontalDimension(run, s.p(1), s.p(2), kAbove, 700), label1);
-  Title(run, -500, "形 式 ５");
+  Title(run, -500, ja::kShape5Title);
 }
 
 void LabelBarShape6(RunState& run, const ShapeSketch& s, std::string_view label1,
@@ -182,7 +183,7 @@ void LabelBarShape6(RunState& run, const ShapeSketch& s, std::string_view label1
   LabelledDimension(run, VerticalDimension(run, s.p(1), s.p(2), kLeft, 700), label1);
   LabelledDimension(run, HorizontalDimension(run, s.p(2), s.p(3), kAbove, 700), label2);
   LabelledDimension(run, VerticalDimension(run, s.p(3), s.p(4), kRight, 700), label1);
-  Title(run, -500, "形 式 ６");
+  Title(run, -500, ja::kShape6Title);
 }
 
 void DrawShapeLegend(RunState& run) {

@@ -1,6 +1,7 @@
 // The bar bending schedule, top to bottom.
 #include "tables/bending_schedule.h"
 
+#include "common/japanese_texts.h"
 #include "common/number_format.h"
 #include "kernel/primitives.h"
 #include "tables/table_grid.h"
@@ -29,20 +30,20 @@ void ScheduleRow(RunState& run, const BarScheduleRow& row, double y) {
 void DrawBendingSchedule(RunState& run) {
   SetOrigin(run, 26500, 43000);
   SelectLayer(run, "D-MTR-TXT");
-  Heading(run, {1300, 7100}, {1600, 7100}, 400, "鉄 筋 加 工 表");
-  Heading(run, {8000, 7100}, {8500, 7100}, 200, "(1m当たり)");
+  Heading(run, {1300, 7100}, {1600, 7100}, 400, ja::kBendingScheduleTitle);
+  Heading(run, {8000, 7100}, {8500, 7100}, 200, ja::kPerMetre);
 
-  Heading(run, {50, 250}, {400, 250}, 200, "種 別");
-  Heading(run, {850, 250}, {1350, 250}, 200, "形 式");
-  Heading(run, {2050, 250}, {2550, 250}, 200, "径");
-  Heading(run, {3250, 250}, {3550, 250}, 200, "本 数");
-  Heading(run, {4050, 400}, {4550, 400}, 200, "長 さ");
+  Heading(run, {50, 250}, {400, 250}, 200, ja::kKind);
+  Heading(run, {850, 250}, {1350, 250}, 200, ja::kShape);
+  Heading(run, {2050, 250}, {2550, 250}, 200, ja::kDiameter);
+  Heading(run, {3250, 250}, {3550, 250}, 200, ja::kCount);
+  Heading(run, {4050, 400}, {4550, 400}, 200, ja::kLength);
   Heading(run, {4050, 0}, {4550, 0}, 200, "(mm)");
-  Heading(run, {5450, 400}, {5950, 400}, 125, "Ｌ１");
+  Heading(run, {5450, 400}, {5950, 400}, 125, ja::kL1);
   Heading(run, {5450, 0}, {5950, 0}, 200, "(mm)");
-  Heading(run, {6850, 400}, {7350, 400}, 200, "Ｌ２");
+  Heading(run, {6850, 400}, {7350, 400}, 200, ja::kL2);
   Heading(run, {6850, 0}, {7350, 0}, 200, "(mm)");
-  Heading(run, {8250, 400}, {8750, 400}, 200, "Ｌ３");
+  Heading(run, {8250, 400}, {8750, 400}, 200, ja::kL3);
   Heading(run, {8250, 0}, {8750, 0}, 200, "(mm)");
 
   SelectLayer(run, "D-MTR-FRAM");

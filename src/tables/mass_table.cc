@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "common/japanese_texts.h"
 #include "common/number_format.h"
 #include "kernel/primitives.h"
 #include "tables/bar_shapes.h"
@@ -63,8 +64,8 @@ int RebarMassTotals::diameter_count() const {
 RebarMassTotals DrawMassTable(RunState& run) {
   SetOrigin(run, 26500, 33000);
   SelectLayer(run, "D-MTR-TXT");
-  Heading(run, {1300, 1000}, {1600, 1000}, 400, "鉄 筋 質 量 表");
-  Heading(run, {8000, 1000}, {8500, 1000}, 200, "(1m当たり)");
+  Heading(run, {1300, 1000}, {1600, 1000}, 400, ja::kMassTableTitle);
+  Heading(run, {8000, 1000}, {8500, 1000}, 200, ja::kPerMetre);
 
   SelectLayer(run, "D-MTR-FRAM");
   DrawPolyline(run, {{0, kTableTop}, {kRight, kTableTop}});
@@ -77,21 +78,21 @@ RebarMassTotals DrawMassTable(RunState& run) {
   }
 
   SelectLayer(run, "D-MTR-TXT");
-  Heading(run, {50, 300}, {400, 300}, 200, "種 別");
-  Heading(run, {850, 300}, {1350, 300}, 200, "径");
-  Heading(run, {2350, 500}, {2550, 500}, 200, "長 さ");
+  Heading(run, {50, 300}, {400, 300}, 200, ja::kKind);
+  Heading(run, {850, 300}, {1350, 300}, 200, ja::kDiameter);
+  Heading(run, {2350, 500}, {2550, 500}, 200, ja::kLength);
   Heading(run, {2350, 100}, {3050, 100}, 200, "(mm)");
-  Heading(run, {3250, 300}, {3550, 300}, 200, "本 数");
-  Heading(run, {4050, 500}, {4550, 500}, 200, "単位質量");
+  Heading(run, {3250, 300}, {3550, 300}, 200, ja::kCount);
+  Heading(run, {4050, 500}, {4550, 500}, 200, ja::kUnitMass);
   Heading(run, {4050, 100}, {4550, 100}, 200, "(kg/m)");
-  Heading(run, {5370, 500}, {6050, 500}, 200, "１本当り質量");
+  Heading(run, {5370, 500}, {6050, 500}, 200, ja::kMassPerBar);
   Heading(run, {5350, 100}, {5850, 100}, 200, "(kg)");
-  Heading(run, {6950, 500}, {7450, 500}, 200, "質 量");
+  Heading(run, {6950, 500}, {7450, 500}, 200, ja::kMass);
   Heading(run, {6950, 100}, {7450, 100}, 200, "(kg)");
-  Heading(run, {8350, 300}, {8850, 300}, 200, "摘 要");
+  Heading(run, {8350, 300}, {8850, 300}, 200, ja::kRemarks);
 
   // The values of this table are yellow and thin whatever the layer file says.
-  SelectLayerByColourName(run.context, "D-MTR-MTXT", "黄", 0.13);
+  SelectLayerByColourName(run.context, "D-MTR-MTXT", ja::kYellow, 0.13);
   RebarMassTotals totals;
   for (int i = 1; i <= BarSchedule::kRows; ++i) {
     const BarScheduleRow& row = run.schedule[i];

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/japanese_texts.h"
 #include "common/number_format.h"
 #include "kernel/primitives.h"
 
@@ -66,8 +67,8 @@ void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals) {
 
   SelectLayer(run, "D-MTR-TXT");
   SetOrigin(run, 36500, 36000);
-  Label(run, {250, 500}, {800, 500}, 400, "材 料 表");
-  Label(run, {5000, 500}, {5500, 500}, 200, "(1m当たり)");
+  Label(run, {250, 500}, {800, 500}, 400, ja::kMaterialsTableTitle);
+  Label(run, {5000, 500}, {5500, 500}, 200, ja::kPerMetre);
 
   SelectLayer(run, "D-MTR-FRAM");
   for (const double y : {400.0, -100.0, -1600.0, -3600.0, -5600 - d, bottom}) {
@@ -87,27 +88,27 @@ void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals) {
   for (const double x : {3200.0, 4000.0, 5300.0, kRight}) Line(run, {x, 400}, {x, bottom});
 
   SelectLayer(run, "D-MTR-TXT");
-  Label(run, {550, 0}, {1050, 0}, 200, "種     別");
-  Label(run, {2950, 0}, {3550, 0}, 200, "単 位");
-  Label(run, {4050, 0}, {4550, 0}, 200, "数 量");
-  Label(run, {5550, 0}, {6050, 0}, 200, "摘 要");
+  Label(run, {550, 0}, {1050, 0}, 200, ja::kKindWide);
+  Label(run, {2950, 0}, {3550, 0}, 200, ja::kUnit);
+  Label(run, {4050, 0}, {4550, 0}, 200, ja::kQuantity);
+  Label(run, {5550, 0}, {6050, 0}, 200, ja::kRemarks);
 
-  Label(run, {200, -750}, {700, -750}, 200, "ｺﾝｸﾘｰﾄ");
-  Label(run, {200, -2600}, {700, -2600}, 200, "型　枠");
-  Label(run, {200, -4500}, {700, -4500}, 200, "鉄　筋");
-  Label(run, {200, between_base_rows}, {700, between_base_rows}, 200, "基礎材");
-  Label(run, {2000, -500}, {2500, -500}, 200, "たて壁");
-  Label(run, {2000, -1000}, {2500, -1000}, 200, "底　版");
-  Label(run, {2000, -1500}, {2500, -1500}, 200, "　計　");
-  Label(run, {2000, -2000}, {2500, -2000}, 200, "たて壁");
-  Label(run, {2000, -2500}, {2500, -2500}, 200, "底　版");
-  Label(run, {2000, -3000}, {2500, -3000}, 200, "端型枠");
-  Label(run, {2000, -3500}, {2500, -3500}, 200, "　計　");
+  Label(run, {200, -750}, {700, -750}, 200, ja::kConcrete);
+  Label(run, {200, -2600}, {700, -2600}, 200, ja::kFormwork);
+  Label(run, {200, -4500}, {700, -4500}, 200, ja::kReinforcement);
+  Label(run, {200, between_base_rows}, {700, between_base_rows}, 200, ja::kBaseMaterial);
+  Label(run, {2000, -500}, {2500, -500}, 200, ja::kWall);
+  Label(run, {2000, -1000}, {2500, -1000}, 200, ja::kFooting);
+  Label(run, {2000, -1500}, {2500, -1500}, 200, ja::kTotal);
+  Label(run, {2000, -2000}, {2500, -2000}, 200, ja::kWall);
+  Label(run, {2000, -2500}, {2500, -2500}, 200, ja::kFooting);
+  Label(run, {2000, -3000}, {2500, -3000}, 200, ja::kEndFormwork);
+  Label(run, {2000, -3500}, {2500, -3500}, 200, ja::kTotal);
   for (std::size_t k = 1; k <= listed.size(); ++k) {
     Label(run, {2000, steel_y(static_cast<std::int64_t>(k))}, {2500, -4000}, 200,
           RebarMassTotals::kDiameterTexts[listed[k - 1]]);
   }
-  Label(run, {2000, total_y}, {2500, -5500}, 200, "　計　");
+  Label(run, {2000, total_y}, {2500, -5500}, 200, ja::kTotal);
 
   for (const double y : {-500.0, -1000.0, -1500.0}) Unit(run, y, "m3");
   for (const double y : {-2000.0, -2500.0, -3000.0, -3500.0}) Unit(run, y, "m2");
@@ -131,13 +132,13 @@ void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals) {
   Value(run, {4050, total_y}, Fixed3(totals.total_mass));
 
   SelectLayer(run, "D-MTR-TXT");
-  Label(run, {1850, levelling_y}, {2550, -6000}, 150, "均しｺﾝｸﾘｰﾄ");
+  Label(run, {1850, levelling_y}, {2550, -6000}, 150, ja::kLevellingConcrete);
   SelectLayer(run, "D-MTR-MTXT");
   Value(run, {4050, levelling_y}, FormatFixed(base_area, 5, 1));
   DrawText(run, {5350, levelling_y}, 150, 0, "t=10cm");
 
   SelectLayer(run, "D-MTR-TXT");
-  Label(run, {1850, crusher_run_y}, {2350, -6500}, 150, "ｸﾗｯｼｬﾗﾝ");
+  Label(run, {1850, crusher_run_y}, {2350, -6500}, 150, ja::kCrusherRun);
   SelectLayer(run, "D-MTR-MTXT");
   Value(run, {4050, crusher_run_y}, FormatFixed(base_area, 5, 1));
   DrawText(run, {5350, crusher_run_y}, 150, 0, "t=20cm");

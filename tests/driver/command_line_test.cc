@@ -13,10 +13,13 @@
 #include "driver/messages.h"
 #include "driver/options.h"
 #include "support/program_run.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::ProgramResult;
 using testing::RunProgramIn;
@@ -83,7 +86,7 @@ std::string Printed(bool utf8, const std::string& prefix, const std::string& mes
 }
 
 TEST(MessageOut, PrefixesEveryLineAndConvertsOnlyTheMessage) {
-  const std::string width = "幅の制限を超えています。\n";  // Shift-JIS bytes
+  const std::string width = Sjis("幅の制限を超えています。\n");  // Shift-JIS bytes
   EXPECT_EQ(Printed(false, "", width), width);
   EXPECT_EQ(Printed(false, "d: ", "one\ntwo\n"), "d: one\nd: two\n");
   // "幅の制限" in UTF-8; a prefix of UTF-8 bytes stays as it is.
@@ -170,14 +173,14 @@ TEST(Program, SeveralDirectoriesEachWithItsPrefixAndTheFirstFailureDecides) {
   EXPECT_EQ(result.status, 4);  // the first that failed
   EXPECT_EQ(result.output,
             "nolayers: can't create GasouL.dat\n"
-            "missing: no such directory\n"
-            "wide: 幅の制限を超えています。\n");
+            "missing: no such directory\n" +
+                Sjis("wide: 幅の制限を超えています。\n"));
   EXPECT_EQ(root.Read("good/Lwall.dxf"),
             testing::ReadFileText(LWALL_TESTS_DIR "/driver/golden/standard/Lwall.dxf"));
   EXPECT_FALSE(std::filesystem::exists(root.path() / "Lwall.dxf"));  // not in the current one
 
   // One directory: its messages as a run in it gives them; a missing one is named.
-  EXPECT_EQ(RunProgramIn(root, {"wide"}).output, "幅の制限を超えています。\n");
+  EXPECT_EQ(RunProgramIn(root, {"wide"}).output, Sjis("幅の制限を超えています。\n"));
   const ProgramResult missing = RunProgramIn(root, {"missing"});
   EXPECT_EQ(missing.status, 3);
   EXPECT_EQ(missing.output, "missing: no such directory\n");

@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "support/program_run.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::RunProgramIn;
 using testing::SplitLines;
@@ -29,8 +32,8 @@ std::string DesignWith(const std::string& outline, const std::string& heights) {
 const std::vector<std::string> kDxfHead = {"0", "SECTION", "2", "TABLES",
                                            "0", "TABLE",   "2", "LTYPE"};
 // The sheet's messages, in Shift-JIS as the program prints them.
-const std::string kWidthMessage = "幅の制限を超えています。\n";
-const std::string kHeightMessage = "高さの制限を超えています。\n";
+const std::string kWidthMessage = Sjis("幅の制限を超えています。\n");
+const std::string kHeightMessage = Sjis("高さの制限を超えています。\n");
 
 TEST(Program, RunsTwiceToTheSameBytes) {
   TempDir dir;

@@ -14,10 +14,13 @@
 #include "driver/sheet.h"
 #include "input/byte_source.h"
 #include "support/program_run.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::ProgramResult;
 using testing::RunProgramIn;
@@ -66,7 +69,7 @@ TEST(RunFailures, TheWriteFailureIsToldAfterTheRunsOwnMessage) {
   std::filesystem::create_symlink("/dev/full", dir.path() / "Lwall.dxf");
   const ProgramResult result = RunProgramIn(dir);
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.output, "幅の制限を超えています。\ncan't write Lwall.dxf\n");
+  EXPECT_EQ(result.output, Sjis("幅の制限を超えています。\ncan't write Lwall.dxf\n"));
 }
 
 TEST(RunFailures, ASheetPastTheBoundStopsWithItsMessage) {

@@ -6,10 +6,13 @@
 
 #include <string>
 
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 struct Drawn {
   int status;
@@ -43,7 +46,7 @@ TEST(DrawSheet, TwoRunsInOneProcessGiveTheSameBytes) {
 TEST(DrawSheet, ARefusedWallKeepsItsMessageAndNoEntities) {
   const Drawn d = Draw("1000,1000,1000\n", testing::ExampleLayerText());
   EXPECT_EQ(d.status, kExitWallRefused);
-  EXPECT_EQ(d.message, "幅の制限を超えています。\n");
+  EXPECT_EQ(d.message, Sjis("幅の制限を超えています。\n"));
   EXPECT_TRUE(d.dxf.ends_with("ENTITIES\r\n0\r\n"));
   EXPECT_EQ(d.script, "");
 }

@@ -11,14 +11,15 @@
 #include "input/byte_source.h"
 #include "input/input_check.h"
 #include "output/output_stream.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall::testing {
 
 namespace {
 
-const std::string kWidthMessage = "幅の制限を超えています。\n";
-const std::string kHeightMessage = "高さの制限を超えています。\n";
+const std::string kWidthMessage = Sjis("幅の制限を超えています。\n");
+const std::string kHeightMessage = Sjis("高さの制限を超えています。\n");
 
 const std::string kDxfTooLarge = "can't write Lwall.dxf: the sheet exceeds 64 MiB\n";
 const std::string kScriptTooLarge = "can't write tempoL.scr: the sheet exceeds 64 MiB\n";

@@ -9,10 +9,13 @@
 
 #include "kernel/draw_context.h"
 #include "kernel/expected_records.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::CrLf;
 using testing::Line;
@@ -215,13 +218,13 @@ TEST(SelectLayerTest, FirstOfTwoEqualNamesWins) {
 TEST(SelectLayerTest, ColourWordSetsColourWithoutTheLayerTable) {
   TestSheet sheet;
   DrawContext& c = sheet.run().context;
-  SelectLayerByColourName(c, "D-STR", "空", 0.13);
+  SelectLayerByColourName(c, "D-STR", Sjis("空"), 0.13);
   EXPECT_EQ(c.layer, "D-STR");
   EXPECT_EQ(c.colour, 4);  // not D-STR's 7
   EXPECT_EQ(c.thickness, 0.13);
-  SelectLayerByColourName(c, "D-MTR-MTXT", "黄", 0.13);
+  SelectLayerByColourName(c, "D-MTR-MTXT", Sjis("黄"), 0.13);
   EXPECT_EQ(c.colour, 2);
-  SelectLayerByColourName(c, "D-MTR-MTXT", "白", 0.5);  // not a colour word
+  SelectLayerByColourName(c, "D-MTR-MTXT", Sjis("白"), 0.5);  // not a colour word
   EXPECT_EQ(c.colour, 2);
   EXPECT_EQ(c.thickness, 0.5);
 }

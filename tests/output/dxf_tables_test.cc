@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "input/layer_table.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 std::vector<std::string> Lines(void (*write)(DxfWriter&)) {
   OutputStream out;
@@ -33,7 +36,7 @@ TEST(DxfTables, LinetypeTable) {
                                              "0",  "LTYPE",
                                              "2",  "CONTINUOUS",
                                              "70", "64",
-                                             "3",  "実線",
+                                             "3",  Sjis("実線"),
                                              "72", "65",
                                              "73", "0",
                                              "40", "    1",

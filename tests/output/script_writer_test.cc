@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "output/output_stream.h"
+#include "support/shift_jis_text.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 class ScriptWriterTest : public ::testing::Test {
  protected:
@@ -81,10 +84,9 @@ TEST_F(ScriptWriterTest, DimLinearVerticalAndHorizontalFormsAddTheOriginToAllThr
 }
 
 TEST_F(ScriptWriterTest, DimLinearWithItsOwnTextSpansTwoLines) {
-  script.ScriptDimLinearM({0, 0}, {1000, 0}, "4×250\\P= 1000", {0, -500}, {20000, 31000});
-  EXPECT_EQ(out.contents(),
-            "dimlinear 20000,31000 21000,31000 M 4×250\\P= 1000\r\n"
-            "20000,30500 \r\n");
+  script.ScriptDimLinearM({0, 0}, {1000, 0}, Sjis("4×250\\P= 1000"), {0, -500}, {20000, 31000});
+  EXPECT_EQ(out.contents(), Sjis("dimlinear 20000,31000 21000,31000 M 4×250\\P= 1000\r\n"
+                                 "20000,30500 \r\n"));
 }
 
 TEST_F(ScriptWriterTest, DonutHasInnerDiameterZeroAndTheBarDiameter) {

@@ -18,11 +18,14 @@
 #include "drawings/assembly/rebar_assembly.h"
 #include "output/dxf_tables.h"
 #include "support/program_run.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 #include "tables/schedules.h"
 
 namespace lwall::testing {
 namespace {
+
+using testing::Sjis;
 
 struct SvgElement {
   std::string tag, group;                  // group: the class of the group around it
@@ -120,7 +123,7 @@ TEST(SvgWriter, ExampleSheetIsItsDxfEntitiesInOrderPlacedTurnedDashedAndColoured
     turned += angle != 0;
     const std::string rotate = "rotate(" + FormatFixed(-angle, 0, 0) + " " + has[x] + " " + has[y];
     EXPECT_EQ(has["transform"], angle == 0 ? "" : rotate + ")");
-    if (dxf[i].Get(1) == "断　面　図　S=1;50") {
+    if (dxf[i].Get(1) == Sjis("断　面　図　S=1;50")) {
       ++titles;
       EXPECT_EQ(has["text"], Utf8(u8"断　面　図　S=1;50"));
       EXPECT_EQ(has[x] + " " + has[y], "8150.0 -46900.0");
@@ -177,10 +180,10 @@ TEST(SvgWriter, HostileLayerNamesAndTextsGiveWellFormedXml) {
   // Layer name and its class; text written and the text read back.
   const std::array<std::string, 4> cases[] = {
       {"A&B <C> \"D\" 'E'", "A_B__C___D___E_", "  lead&<>\"'", "  lead&<>\"'"},
-      {"2F", "_2F", "全角　空白", Utf8(u8"全角　空白")},
+      {"2F", "_2F", Sjis("全角　空白"), Utf8(u8"全角　空白")},
       {"-x", "_-x", std::string("\0\x1b\x7f|", 4), Utf8(u8"\uFFFD\uFFFD\uFFFD|")},
       {"", "_", "x\ny]]>", Utf8(u8"x\uFFFDy]]>")},
-      {"鉄　筋\x81", Utf8(u8"鉄_筋_"), "\x82", Utf8(u8"\uFFFD")},
+      {Sjis("鉄　筋") + "\x81", Utf8(u8"鉄_筋_"), "\x82", Utf8(u8"\uFFFD")},
       {"]]>\x01\t", "_____", "", ""}};
   LayerTable layers;
   OutputStream out, empty;

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::DxfEntity;
 using testing::ParseEntities;
@@ -49,12 +52,12 @@ TEST(ShapeLegend, FirstBlockPlacesLegDimensionsLabelsAndTitle) {
   ASSERT_NE(l2, nullptr);
   EXPECT_EQ(l2->Number(10), 28133);  // (133.33, -650)
   EXPECT_EQ(l2->Number(20), 47350);
-  const DxfEntity* title = FindText(entities, "形 式 １");
+  const DxfEntity* title = FindText(entities, Sjis("形 式 １"));
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->Number(10), 27800);
   EXPECT_EQ(title->Number(20), 47000);
   // Titles are DXF only.
-  EXPECT_EQ(sheet.script().find("形 式"), std::string::npos);
+  EXPECT_EQ(sheet.script().find(Sjis("形 式")), std::string::npos);
 }
 
 TEST(BarShapes, CrankAndUBarsKeepTheirOwnScale) {

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::ParseEntities;
 using testing::SplitLines;
@@ -60,9 +63,9 @@ TEST(BendingSchedule, PrintsEveryRowAndLeavesL3EmptyWhenItEqualsL1) {
   for (const auto& e : ParseEntities(sheet.dxf())) {
     frame_lines += e.Get(8) == "D-MTR-FRAM";
     // Only the L1 header is small.
-    if (e.Get(1) == "Ｌ１") {
+    if (e.Get(1) == Sjis("Ｌ１")) {
       EXPECT_EQ(e.Number(40), 125);
-    } else if (e.Get(1) == "Ｌ２" || e.Get(1) == "Ｌ３") {
+    } else if (e.Get(1) == Sjis("Ｌ２") || e.Get(1) == Sjis("Ｌ３")) {
       EXPECT_EQ(e.Number(40), 200);
     }
   }

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::DxfEntity;
 using testing::ParseEntities;
@@ -97,8 +100,8 @@ TEST_F(MaterialsTable, FiveDiametersMoveTheLowerRowsDown) {
   EXPECT_EQ(TextsAt(4050, -6500), "10.000");
   EXPECT_EQ(TextsAt(4050, -7000), "  2.2");
   EXPECT_EQ(TextsAt(4050, -7500), "  2.2");
-  EXPECT_EQ(TextsAt(200, -4500), "鉄　筋");
-  EXPECT_EQ(TextsAt(200, -7100), "基礎材");
+  EXPECT_EQ(TextsAt(200, -4500), Sjis("鉄　筋"));
+  EXPECT_EQ(TextsAt(200, -7100), Sjis("基礎材"));
   EXPECT_EQ(Bottom(), -7600);
 }
 

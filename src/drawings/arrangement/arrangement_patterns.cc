@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/japanese_texts.h"
 #include "common/number_format.h"
 #include "kernel/dimensions.h"
 #include "kernel/primitives.h"
@@ -32,7 +33,7 @@ void LinearDimensionHorizontal(RunState& run, Point a, Point b, double line_y, d
 std::vector<std::string> SpacingLabels(std::int64_t count, double pitch, bool joined) {
   const double length = static_cast<double>(count) * pitch;
   if (count == 1) return {LengthLabel(length)};
-  std::string count_pitch = FormatInt(count) + "×" + FormatFixed(pitch, 3, 0);
+  std::string count_pitch = FormatInt(count) + ja::kTimes + FormatFixed(pitch, 3, 0);
   std::string total = "=" + LengthLabel(length);
   if (joined) return {count_pitch + total};
   return {count_pitch, total};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/japanese_texts.h"
 #include "drawings/arrangement/arrangement_patterns.h"
 #include "kernel/primitives.h"
 #include "kernel/rebar_rules.h"
@@ -35,7 +36,7 @@ void DrawSectionTitle(RunState& run) {
   const double t = d.wall_thickness, H = d.footing_thickness, Hw = d.wall_height;
   SelectLayer(run, "D-STR-HTXT");
   DrawAlignedText(run, {t / 2 - 2000, H + Hw + 2500}, {t / 2 - 1500, H + Hw + 2500}, 400, 0,
-                  "断　面　図　S=1;50", "KANJI");
+                  ja::kSectionViewTitle, "KANJI");
 }
 
 // Wall and footing heights on the toe side, widths above the crown and

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "common/japanese_texts.h"
 #include "drawings/arrangement/arrangement_patterns.h"
 #include "kernel/dimensions.h"
 #include "kernel/primitives.h"
@@ -55,7 +56,8 @@ void DrawFaceLabel(RunState& run, double arrow_x, Point text_from, Point text_to
 
 void DrawViewLabel(RunState& run) {
   const double yt = LabelLevel(run.design);
-  DrawAlignedText(run, {-1000, yt + 500}, {-500, yt + 500}, 400, 0, "た　て　壁", "KANJI");
+  DrawAlignedText(run, {-1000, yt + 500}, {-500, yt + 500}, 400, 0, ja::kWallFaceViewTitle,
+                  "KANJI");
 }
 
 // A row of `count` bars from the segment from–to, moved by pitch·step each time.
@@ -259,8 +261,8 @@ void DrawWallFaceBars(RunState& run) {
   const double yt = LabelLevel(d);
 
   DrawCentreLine(run);
-  DrawFaceLabel(run, -2000, {-1500, yt + 100}, {-500, yt + 100}, "前面");
-  DrawFaceLabel(run, 2000, {1300, yt + 200}, {1800, yt + 200}, "背面");
+  DrawFaceLabel(run, -2000, {-1500, yt + 100}, {-500, yt + 100}, ja::kFrontFace);
+  DrawFaceLabel(run, 2000, {1300, yt + 200}, {1800, yt + 200}, ja::kBackFace);
   DrawViewLabel(run);
 
   DrawVerticalBars(run);

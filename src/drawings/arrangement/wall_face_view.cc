@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/japanese_texts.h"
 #include "common/number_format.h"
 #include "drawings/arrangement/arrangement_patterns.h"
 #include "kernel/dimensions.h"
@@ -85,7 +86,7 @@ void DrawBottomSpacing(RunState& run, const BarArrangement& bar, int direction) 
   const Point b{direction * length, -200};
   const Point line_start{0, -2200};
   run.script.ScriptDimLinearM(
-      a, b, FormatInt(count) + "×" + FormatFixed(pitch, 3, 0) + "\\P=" + LengthLabel(length),
+      a, b, FormatInt(count) + ja::kTimes + FormatFixed(pitch, 3, 0) + "\\P=" + LengthLabel(length),
       line_start, run.context.origin);
   SpacingDimension(run, false, a, b, line_start, count, pitch, false,
                    [&](std::string_view label, std::size_t index, std::size_t labels) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/japanese_texts.h"
 #include "drawings/assembly/bar_marks.h"
 #include "drawings/assembly/footing_plan_dimensions.h"
 #include "kernel/dimensions.h"
@@ -41,11 +42,12 @@ void DrawReferenceLineAndLabels(RunState& run, SlabEdges e) {
   const double xa = e.left - 1500;
   ViewArrow(run, {xa, -1500}, {xa, 0});
   SelectLayer(run, "D-STR-HTXT");
-  DrawAlignedText(run, {xa, -2800.0 / 3}, {xa - 50, -2800.0 / 3 + 50}, 200, 90, "下 面 ", "KANJI");
+  DrawAlignedText(run, {xa, -2800.0 / 3}, {xa - 50, -2800.0 / 3 + 50}, 200, 90, ja::kBottomFace,
+                  "KANJI");
   ViewArrow(run, {xa, 1500}, {xa, 0});
   SelectLayer(run, "D-STR-HTXT");
-  DrawAlignedText(run, {xa, 500}, {xa, 550}, 200, 90, "上 面 ", "KANJI");
-  DrawAlignedText(run, {xa - 500, -300}, {xa - 500, 200}, 400, 90, "底　版", "KANJI");
+  DrawAlignedText(run, {xa, 500}, {xa, 550}, 200, 90, ja::kTopFace, "KANJI");
+  DrawAlignedText(run, {xa - 500, -300}, {xa - 500, 200}, 400, 90, ja::kFooting, "KANJI");
 }
 
 // F1 (top face, upwards) and F2 (bottom face, downwards): the first segment

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/japanese_texts.h"
 #include "common/number_format.h"
 #include "kernel/dimensions.h"
 #include "kernel/primitives.h"
@@ -50,7 +51,7 @@ struct SpacingLabels {
 };
 
 std::string CountTimesPitch(int count, double pitch) {
-  return FormatInt(count) + "×" + FormatFixed(pitch, 3, 0);
+  return FormatInt(count) + ja::kTimes + FormatFixed(pitch, 3, 0);
 }
 
 // The script's own two-line text; "\P" is the CAD program's line break.

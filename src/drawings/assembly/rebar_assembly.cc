@@ -2,8 +2,8 @@
 // section and the footing slab plan.
 #include "drawings/assembly/rebar_assembly.h"
 
+#include "common/japanese_texts.h"
 #include "common/sheet_frame.h"
-
 #include "drawings/assembly/assembly_section.h"
 #include "drawings/assembly/footing_plan_bars.h"
 #include "drawings/assembly/footing_plan_dimensions.h"
@@ -30,7 +30,7 @@ void DrawAssemblyTitle(RunState& run) {
   const double y = d.footing_thickness + d.wall_height + 1500;
   SetOrigin(run, 20000, 31000);
   SelectLayer(run, "D-STR-HTXT");
-  DrawAlignedText(run, {t / 2 - 1500, y}, {t / 2 - 1000, y}, 400, 0, "鉄 筋 組 立 図", "KANJI");
+  DrawAlignedText(run, {t / 2 - 1500, y}, {t / 2 - 1000, y}, 400, 0, ja::kAssemblyTitle, "KANJI");
 }
 
 }  // namespace

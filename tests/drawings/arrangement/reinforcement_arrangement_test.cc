@@ -8,9 +8,12 @@
 
 #include "drawings/arrangement/arrangement_test_util.h"
 #include "driver/sheet.h"
+#include "support/shift_jis_text.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::CountScriptLines;
 using testing::TestSheet;
@@ -72,12 +75,12 @@ TEST_F(ExampleArrangement, WallFaceOutlineAndLabels) {
                              "PLINE 19000,42000 21000,42000 21000,44400 19000,44400 19000,42000 "),
             1);
   // Row 4 of the front chain joins its label; row 5 splits it 150 apart.
-  const auto joined = TextsOf(sheet.dxf(), "4×250= 1000");
+  const auto joined = TextsOf(sheet.dxf(), Sjis("4×250= 1000"));
   ASSERT_EQ(joined.size(), 2u);  // front and back face
   EXPECT_EQ(joined[1].Get(10), "23150");
   EXPECT_EQ(joined[0].Get(10), "16750");
   EXPECT_EQ(joined[0].Get(20), "42050");
-  const auto count_part = TextsOf(sheet.dxf(), "3×350");
+  const auto count_part = TextsOf(sheet.dxf(), Sjis("3×350"));
   const auto total_part = TextsOf(sheet.dxf(), "= 1050");
   ASSERT_EQ(count_part.size(), 2u);  // front and back face
   ASSERT_EQ(total_part.size(), 2u);
@@ -85,10 +88,10 @@ TEST_F(ExampleArrangement, WallFaceOutlineAndLabels) {
   EXPECT_EQ(total_part[0].Get(10), "16750");
   EXPECT_EQ(total_part[0].Get(20), "43513");
   // Bottom: the W2 spacing, script label with a paragraph break.
-  EXPECT_NE(sheet.script().find("dimlinear 20000,41800 19000,41800 M 4×250\\P= 1000\r\n"
-                                "20000,39800 \r\n"),
+  EXPECT_NE(sheet.script().find(Sjis("dimlinear 20000,41800 19000,41800 M 4×250\\P= 1000\r\n"
+                                     "20000,39800 \r\n")),
             std::string::npos);
-  const auto w2_count = TextsOf(sheet.dxf(), "4×250");
+  const auto w2_count = TextsOf(sheet.dxf(), Sjis("4×250"));
   ASSERT_FALSE(w2_count.empty());
   EXPECT_EQ(w2_count[0].Get(10), "19125");  // -500 - 6·62.5, "×" two bytes
   EXPECT_EQ(w2_count[0].Get(20), "40050");

@@ -9,9 +9,12 @@
 #include "drawings/arrangement/arrangement_test_util.h"
 #include "drawings/arrangement/reinforcement_arrangement.h"
 #include "drawings/arrangement/wall_face_bars.h"
+#include "support/shift_jis_text.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::CountScriptLines;
 using testing::TestSheet;
@@ -45,15 +48,15 @@ TEST(WallFaceView, OnePitchGetsThePlainLengthNoPitchTheCountForm) {
   EXPECT_EQ(single[1].Get(10), "19813");  // bottom, W1: 125 - 5·62.5
   EXPECT_EQ(single[1].Get(20), "39850");
   // A zero count keeps both parts, 150 apart on the chain.
-  const auto count_part = TextsOf(drawn.dxf, "0×350");
+  const auto count_part = TextsOf(drawn.dxf, Sjis("0×350"));
   const auto total_part = TextsOf(drawn.dxf, "=    0");
   ASSERT_EQ(count_part.size(), 1u);
   ASSERT_EQ(total_part.size(), 2u);  // the chain and the W2 bottom dimension
   EXPECT_EQ(count_part[0].Get(10), "16600");
   EXPECT_EQ(total_part[0].Get(10), "16750");
   EXPECT_EQ(count_part[0].Get(20), total_part[0].Get(20));
-  EXPECT_NE(drawn.script.find("M 0×250\\P=    0\r\n"), std::string::npos);
-  EXPECT_EQ(TextsOf(drawn.dxf, "0×250").size(), 1u);
+  EXPECT_NE(drawn.script.find(Sjis("M 0×250\\P=    0\r\n")), std::string::npos);
+  EXPECT_EQ(TextsOf(drawn.dxf, Sjis("0×250")).size(), 1u);
 }
 
 TEST(WallFaceView, MarksAboveTheFirstSegmentMoveToTheSecond) {

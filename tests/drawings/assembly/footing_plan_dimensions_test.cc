@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "drawings/assembly/assembly_test_support.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::ParseEntities;
 using testing::ScriptLinesStartingWith;
@@ -47,20 +50,20 @@ TEST(FootingPlanDimensions, SpacingLabelsAreCentredByTheirEncodedLength) {
   DrawFootingPlanOutlineAndDimensions(sheet.run());
   // "4×250" is six bytes: centred on y = 500 it starts 375 lower. The plan's
   // right edge is at 1350, the dimension line 2100 beyond it.
-  EXPECT_EQ(LabelAt(sheet.dxf(), "4×250"), "13250,32125");
+  EXPECT_EQ(LabelAt(sheet.dxf(), Sjis("4×250")), "13250,32125");
   EXPECT_EQ(LabelAt(sheet.dxf(), "=  1000"), "13400,32063");  // 500 - 7 x 62.5
   // Both spacing commands break their text with "\P"; F2's measures downwards.
   const auto m = ScriptLinesStartingWith(sheet.script(), "dimlinear 11450,32000");
   ASSERT_EQ(m.size(), 2u);
-  EXPECT_EQ(m[0], "dimlinear 11450,32000 11450,33000 M 4×250 \\P=  1000");
-  EXPECT_EQ(m[1], "dimlinear 11450,32000 11450,31000 M 4×250 \\P=  1000");
+  EXPECT_EQ(m[0], Sjis("dimlinear 11450,32000 11450,33000 M 4×250 \\P=  1000"));
+  EXPECT_EQ(m[1], Sjis("dimlinear 11450,32000 11450,31000 M 4×250 \\P=  1000"));
 }
 
 TEST(FootingPlanDimensions, TopAndBottomChainsPlaceTheirTwoLabelsDifferently) {
   TestSheet sheet;  // first segment of F3 and F4: 2 x 200 from x = -600 to -200
   DrawFootingPlanOutlineAndDimensions(sheet.run());
   // "2×200" is six bytes, centred on -400: top at yd + 200, bottom at yd + 250.
-  EXPECT_EQ(LabelsAt(sheet.dxf(), "2×200"),
+  EXPECT_EQ(LabelsAt(sheet.dxf(), Sjis("2×200")),
             (std::vector<std::string>{" 9225,35300", " 9225,29150"}));
   // The top length has a blank after "=" (seven bytes) and stands at yd + 50;
   // the bottom one has none (six bytes), also at yd + 50.
@@ -81,7 +84,7 @@ TEST(FootingPlanDimensions, OnePitchCrossBarsGetTheirLengthBesideTheLine) {
   // left, each centred on its half pitch (125 up, 125 down).
   EXPECT_EQ(LabelsAt(sheet.dxf(), "  250"),
             (std::vector<std::string>{"13750,31813", "13100,31563"}));
-  EXPECT_TRUE(LabelsAt(sheet.dxf(), "1×250").empty());
+  EXPECT_TRUE(LabelsAt(sheet.dxf(), Sjis("1×250")).empty());
 }
 
 TEST(FootingPlanDimensions, OnePitchSegmentsGetTheirLengthAlone) {
@@ -95,7 +98,7 @@ TEST(FootingPlanDimensions, OnePitchSegmentsGetTheirLengthAlone) {
   EXPECT_EQ(LabelAt(sheet.dxf(), "  250"), " 9213,35150");
   EXPECT_EQ(LabelAt(sheet.dxf(), "   250"), " 9150,29250");
   EXPECT_EQ(ScriptLinesStartingWith(sheet.script(),
-                                    "dimlinear  9400,33100  9650,33100 M 1×250 \\P=   250 ")
+                                    Sjis("dimlinear  9400,33100  9650,33100 M 1×250 \\P=   250 "))
                 .size(),
             1u);
 }

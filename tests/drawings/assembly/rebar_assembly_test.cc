@@ -8,10 +8,13 @@
 #include <string>
 
 #include "drawings/assembly/assembly_test_support.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
 namespace {
+
+using testing::Sjis;
 
 using testing::ParseEntities;
 using testing::ParseFileEntities;
@@ -32,7 +35,7 @@ TEST(RebarAssemblyDrawing, FrameThenTitleThenTheFirstBar) {
   ASSERT_GE(entities.size(), 5u);
   EXPECT_EQ(entities[0].Get(8), "D-TTL-FRAM");
   const auto& title = entities[4];  // after the frame's four lines
-  EXPECT_EQ(title.Get(1), "鉄 筋 組 立 図");
+  EXPECT_EQ(title.Get(1), Sjis("鉄 筋 組 立 図"));
   EXPECT_EQ(title.Get(10) + "," + title.Get(11) + "," + title.Get(20), "18650,19150,34900");
   EXPECT_EQ(sheet.run().context.layer, "D-STR-DIM");
 }
