@@ -27,6 +27,12 @@ constexpr double kMargin = 400;
 constexpr double kSheetMmPerPixel = 25.4 / 96 * kSheetScale;
 constexpr std::string_view kFonts = "IPAGothic, 'Noto Sans CJK JP', 'MS Gothic', sans-serif";
 
+// A DXF text's height is the height of its capitals, as CAD programs draw
+// it; a font size is the height of the whole em, of which the capitals of
+// the usual gothic fonts take about 0.7. Dividing by this ratio gives the
+// picture's texts the size they have in a CAD program.
+constexpr double kCapHeightRatio = 0.7;
+
 // A stroke of one pixel: 0.26 mm on paper, a hairline on a screen.
 constexpr std::string_view kStrokeWidth = "1";
 
@@ -297,7 +303,7 @@ void SvgWriter::OnText(const TextRecord& text) {
   s = "<text";
   AppendPoint("x", "y", text.at);
   s += " font-size=\"";
-  AppendInt(s, text.height);
+  AppendNumber(s, static_cast<double>(text.height) / kCapHeightRatio);
   s += "\" fill=\"";
   AppendColour(s, text.colour);
   s += '"';

@@ -117,7 +117,8 @@ TEST(SvgWriter, ExampleSheetIsItsDxfEntitiesInOrderPlacedTurnedDashedAndColoured
       EXPECT_EQ(has["stroke-linecap"], has[x] == has["x2"] && has[y] == has["y2"] ? "round" : "");
     }
     if (tag != "text") continue;
-    EXPECT_EQ(has["font-size"], dxf[i].Get(40));
+    // Capitals as high as the DXF text height: the em is that over 0.7.
+    EXPECT_EQ(has["font-size"], FormatFixed(dxf[i].Number(40) / 0.7, 0, 1));
     EXPECT_EQ(has["space"], "preserve");  // leading and full-width blanks kept
     const double angle = dxf[i].Number(dxf[i].Get(50).empty() ? 51 : 50);
     turned += angle != 0;
