@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -69,8 +70,14 @@ void AppendFixed(std::string& out, double value, int width, int precision) {
 
   // d.dddddddddddddddde+XX: the 17 significant digits and the decimal exponent.
   char sci[40];
+#if defined(__cpp_lib_to_chars)
   const char* sci_end =
       std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 16).ptr;
+#else
+  // A C++ library without the floating-point to_chars (the browser build's):
+  // to_chars with a precision prints as printf does, so printf stands in.
+  const char* sci_end = sci + std::snprintf(sci, sizeof sci, "%.16e", magnitude);
+#endif
   char digits[17];
   digits[0] = sci[0];
   std::memcpy(digits + 1, sci + 2, 16);

@@ -2,6 +2,7 @@
 #include "tables/mass_table.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <string>
 
 #include "common/japanese_texts.h"
@@ -22,9 +23,15 @@ constexpr double kSketchScale = 0.4;
 double ReadBack(const std::string& text) {
   const std::size_t start = text.find_first_not_of(' ');
   if (start == std::string::npos) return 0;
+#if defined(__cpp_lib_to_chars)
   double value = 0;
   std::from_chars(text.data() + start, text.data() + text.size(), value);
   return value;
+#else
+  // A C++ library without the floating-point from_chars (the browser
+  // build's); the text is the formatter's, which strtod reads alike.
+  return std::strtod(text.c_str() + start, nullptr);
+#endif
 }
 
 // Prints one row and returns its mass. The row mass is the printed mass of
