@@ -53,10 +53,12 @@ std::string_view TokenAt(std::string_view text, std::uint64_t offset) {
 
 // The form's text of one field: what was read, or the text the read could
 // not take (so that the form written back stops where the file stopped), or
-// "0", the value a run holds for a field it never reached.
-std::string FieldText(std::string_view file, const FieldTrace& field) {
-  if (field.state == FieldState::kRead || field.miss == Miss::kNotANumber ||
-      field.miss == Miss::kTooLarge) {
+// "0", the value a run holds for a field it never reached. `taken` is where
+// the text of the field before ends: a read that failed inside that text
+// has it shown there already.
+std::string FieldText(std::string_view file, const FieldTrace& field, std::uint64_t taken = 0) {
+  const bool missed = field.miss == Miss::kNotANumber || field.miss == Miss::kTooLarge;
+  if (field.state == FieldState::kRead || (missed && field.at.offset >= taken)) {
     const std::string_view token = TokenAt(file, field.at.offset);
     if (!token.empty()) return std::string(token);
   }
@@ -213,6 +215,13 @@ void ReadFields(Studio& studio) {
   StringSource layer_source(layer_text);
   const LayerTable table = ReadLayerTable(layer_source, &layers);
 
+  // Where the text shown for each field ends.
+  std::uint64_t taken = 0;
+  const auto text_of = [&taken](std::string_view file, const FieldTrace& field) {
+    std::string text = FieldText(file, field, taken);
+    if (field.state == FieldState::kRead) taken = field.at.offset + TokenAt(file, field.at.offset).size();
+    return text;
+  };
   std::string json = "{\"names\":[";
   for (int r = 1; r <= kDesignRecords; ++r) {
     json += r == 1 ? "[" : ",[";
@@ -232,10 +241,11 @@ void ReadFields(Studio& studio) {
     } else {
       json += ',';
     }
-    AppendJsonBytes(json, FieldText(design_text, field));
+    AppendJsonBytes(json, text_of(design_text, field));
   }
   json += "]],\"layer_count\":";
-  AppendJsonBytes(json, FieldText(layer_text, layers.fields[0]));
+  taken = 0;
+  AppendJsonBytes(json, text_of(layer_text, layers.fields[0]));
   json += ",\"layers\":[";
   for (std::size_t i = 0; i < table.layers.size(); ++i) {
     // Entries declared but not in the file are left to the count, so that
@@ -254,7 +264,7 @@ void ReadFields(Studio& studio) {
       if (k == 3) {
         AppendJsonBytes(json, table.layers[i].name);
       } else if (first + k < layers.fields.size()) {
-        AppendJsonBytes(json, FieldText(layer_text, layers.fields[first + k]));
+        AppendJsonBytes(json, text_of(layer_text, layers.fields[first + k]));
       } else {
         AppendJsonBytes(json, "0");
       }

@@ -550,6 +550,7 @@ function showFindings(report) {
     input.classList.remove('error', 'warning');
   }
   const list = $('findings');
+  $('findings-summary').textContent = report.summary;
   if (report.findings.length === 0) {
     list.replaceChildren(element('li', {class: 'none', 'data-t': 'no findings', text: tr('no findings')}));
     return;
