@@ -17,6 +17,15 @@ if [ "${1:-}" = "--tests" ]; then
   # The DXF reader of the conformance test; it belongs to Debian's own
   # /usr/bin/python3.
   dpkg -s python3-ezdxf >/dev/null 2>&1 || optional+=(python3-ezdxf)
+  # The browser studio and its test: emscripten (whose tools want Debian's
+  # acorn), chromium, and npm for the test's puppeteer-core; without them
+  # the studio test is skipped.
+  command -v emcc >/dev/null 2>&1 || optional+=(emscripten)
+  [ -d /usr/share/nodejs/acorn ] || optional+=(node-acorn)
+  [ -x /usr/bin/chromium ] || optional+=(chromium)
+  command -v npm >/dev/null 2>&1 || optional+=(npm)
+  # The sheet's Japanese texts in the studio's screenshot.
+  fc-list :lang=ja 2>/dev/null | grep -q . || optional+=(fonts-ipafont-gothic)
 fi
 if [ "${1:-}" = "--benchmark" ]; then
   [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)

@@ -4,7 +4,11 @@
 # optimised, without sanitizers, and runs there the tests whose faults an
 # optimiser could bring out (the golden sheets, the readers and the DXF and
 # script checks); then builds the whole suite with clang, optimised, and runs
-# it again: the source owes nothing to one compiler.
+# it again: the source owes nothing to one compiler. Last, where emscripten,
+# chromium and npm are at hand, builds the browser studio and tests the page
+# in headless chromium against the command line (LWALL_STUDIO_SCREENSHOT
+# names where its picture of the page goes; build-test/studio.png unless
+# set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,3 +32,22 @@ cmake --build build-release -j2
 cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-clang -j2
 (cd build-clang && ctest --output-on-failure -j2)
+
+if command -v emcc >/dev/null 2>&1 && [ -x /usr/bin/chromium ] && command -v npm >/dev/null 2>&1; then
+  bash scripts/build-studio.sh
+  (
+    cd tests/studio
+    # npm ci leaves its own copy of the lock file; an older one means the
+    # pinned packages changed since.
+    if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
+      npm ci --no-audit --no-fund --loglevel=error
+    fi
+  )
+  LWALL_STUDIO_PAGE="$PWD/build-studio/lwall-studio.html" LWALL_BINARY="$PWD/build-test/lwall" \
+    LWALL_EXAMPLES_DIR="$PWD/examples" \
+    LWALL_STUDIO_SCREENSHOT="${LWALL_STUDIO_SCREENSHOT:-$PWD/build-test/studio.png}" \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    node --test tests/studio/studio_test.mjs
+else
+  echo "studio test skipped: it needs emscripten, /usr/bin/chromium and npm"
+fi
