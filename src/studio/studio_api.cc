@@ -3,9 +3,10 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "driver/sheet.h"
 #include "input/byte_source.h"
@@ -82,22 +83,23 @@ const FieldTrace* FieldAt(const InputTrace& trace, std::string_view file, std::u
   return nullptr;
 }
 
-// A design field the finding's text names ("record 31, W3 diameter 2"): the
-// first one named.
+// The design field a finding's text names first ("record 31, W3 diameter
+// 2, ..."), for a finding whose place holds no field.
 const FieldTrace* FieldNamed(const InputTrace& trace, std::string_view text) {
   const std::size_t at = text.find("record ");
   if (at == std::string_view::npos) return nullptr;
+  const std::string_view named = text.substr(at);
+  const FieldTrace* found = nullptr;
+  std::size_t longest = 0;
   for (const FieldTrace& field : trace.fields) {
     const std::string name =
         "record " + std::to_string(field.record) + ", " + DesignFieldName(field.record, field.index);
-    const std::size_t found = text.find(name);
-    if (found == std::string_view::npos) continue;
-    const std::size_t end = found + name.size();
-    // "W3 pitch 1" is not "W3 pitch 10", nor "W3 pitch count 1".
-    if (end < text.size() && text[end] >= '0' && text[end] <= '9') continue;
-    if (found == text.find("record " + std::to_string(field.record) + ", ")) return &field;
+    if (named.starts_with(name) && name.size() > longest) {
+      found = &field;
+      longest = name.size();
+    }
   }
-  return nullptr;
+  return found;
 }
 
 // One `--check` line, "FILE:LINE:COLUMN: error: TEXT" or "FILE: warning:
@@ -120,7 +122,7 @@ Finding ParseFinding(std::string_view line) {
     std::size_t digits = 0;
     while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9') ++digits;
     if (digits == 0 || digits >= line.size() || line[digits] != ':') return false;
-    value = std::stoull(std::string(line.substr(0, digits)));
+    std::from_chars(line.data(), line.data() + digits, value);
     line.remove_prefix(digits + 1);
     return true;
   };
