@@ -194,7 +194,9 @@ int Redraw(Studio& studio) {
     // The command line writes the picture only for a drawn sheet.
     studio.outputs[Studio::kSvg] = studio.status == kExitOk ? svg.contents() : std::string();
   }
-  {
+  // A failed run has no sheet to save, in any form.
+  studio.outputs[Studio::kPortableDxf].clear();
+  if (studio.status == kExitOk) {
     OutputStream dxf, script;
     StringSource design(design_text);
     StringSource layers(layer_text);

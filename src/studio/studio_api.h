@@ -36,8 +36,9 @@ struct Studio {
 };
 
 // Draws the sheet of the two inputs in its three forms (plain, portable and
-// the picture) and checks them; sets every output but kFields. Returns the
-// exit status the command line gives the same files.
+// the picture) and checks them; sets every output but kFields (the portable
+// form and the picture only for a drawn sheet). Returns the exit status the
+// command line gives the same files.
 int Redraw(Studio& studio);
 
 // Reads both inputs as a run does and sets kFields: for each design record

@@ -88,12 +88,17 @@ describe('lwall studio', {skip: !PAGE || !LWALL || !EXAMPLES}, () => {
     assert.deepEqual(await studio.findings(), ['no findings']);
   });
 
-  test("a wall the run refuses shows the run's message instead of a sheet", async () => {
+  test("a design the run refuses shows the run's message instead of a sheet", async () => {
     await studio.type('wall height', '2700');
     assert.equal(await studio.sheetMessage(), '高さの制限を超えています。');
     assert.deepEqual(await studio.saveButtons(), {'tempoL.dat': true, 'GasouL.dat': true, 'Lwall.dxf': false,
       'tempoL.scr': false, 'Lwall-portable.dxf': false, 'Lwall.svg': false});
     await studio.type('wall height', '2000');
+    assert.equal(await studio.sheetMessage(), null);
+    // A design asking for more bars than any sheet holds ends at the output bound.
+    await studio.type('W3 pitch count 1', '100000000');
+    assert.equal(await studio.sheetMessage(), "can't write Lwall.dxf: the sheet exceeds 64 MiB");
+    await studio.type('W3 pitch count 1', '4');
     assert.equal(await studio.sheetMessage(), null);
   });
 

@@ -36,14 +36,19 @@ self.onmessage = async (event) => {
     id, status,
     message: output(lwall, Output.message),
     findings: json(lwall, Output.findings),
-    files: {
+    files: {},
+  };
+  // The page saves the sheet only when it was drawn, as the command line
+  // writes the picture only then.
+  if (status === 0) {
+    result.files = {
       'Lwall.dxf': output(lwall, Output.dxf),
       'tempoL.scr': output(lwall, Output.script),
       'Lwall-portable.dxf': output(lwall, Output.portable),
       'Lwall.svg': output(lwall, Output.svg),
-    },
-  };
-  result.svg = utf8.decode(result.files['Lwall.svg']);
+    };
+    result.svg = utf8.decode(result.files['Lwall.svg']);
+  }
   if (read) {
     lwall.core._lwall_studio_read_fields(lwall.studio);
     result.fields = json(lwall, Output.fields);
