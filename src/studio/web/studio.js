@@ -582,6 +582,7 @@ function goToField(id) {
   target.classList.add('linked');
   target.scrollIntoView({block: 'center'});
   target.focus();
+  target.addEventListener('blur', () => target.classList.remove('linked'), {once: true});
 }
 
 const SAVES = ['tempoL.dat', 'GasouL.dat', 'Lwall.dxf', 'tempoL.scr', 'Lwall-portable.dxf', 'Lwall.svg'];
