@@ -391,6 +391,16 @@ worker.onmessage = (event) => {
   }
 };
 
+// Only a fault of the module itself (memory exhausted) ends up here; the
+// page says so rather than wait for a sheet that never comes.
+worker.onerror = (event) => {
+  inFlight = null;
+  waiting = null;
+  document.body.dataset.busy = 'false';
+  $('sheet').replaceChildren(element('div', {class: 'message', text: `lwall stopped: ${event.message}`}));
+  $('state').textContent = '';
+};
+
 function edited(which) {
   state.files[which] = which === 'design' ? designFromForm() : layersFromForm();
   if (state.origin !== 'form') {
