@@ -381,24 +381,19 @@ worker.onmessage = (event) => {
   const result = event.data;
   result.roundTrip = performance.now() - inFlight.sent;
   inFlight = null;
-  if (result.fields) fillForm(result.fields);
-  show(result);
+  if (result.fault) {
+    // The page says so rather than wait for a sheet that never comes.
+    $('sheet').replaceChildren(element('div', {class: 'message', text: `lwall stopped: ${result.fault}`}));
+  } else {
+    if (result.fields) fillForm(result.fields);
+    show(result);
+  }
   if (waiting) {
     sendWaiting();
   } else {
     document.body.dataset.busy = 'false';
     document.body.dataset.drawn = String(result.id);
   }
-};
-
-// Only a fault of the module itself (memory exhausted) ends up here; the
-// page says so rather than wait for a sheet that never comes.
-worker.onerror = (event) => {
-  inFlight = null;
-  waiting = null;
-  document.body.dataset.busy = 'false';
-  $('sheet').replaceChildren(element('div', {class: 'message', text: `lwall stopped: ${event.message}`}));
-  $('state').textContent = '';
 };
 
 function edited(which) {

@@ -26,7 +26,15 @@ function json(lwall, which) {
 }
 
 self.onmessage = async (event) => {
-  const {id, design, layers, read} = event.data;
+  try {
+    await answer(event.data);
+  } catch (fault) {
+    // Only a fault of the module itself (memory exhausted) comes here.
+    self.postMessage({id: event.data.id, fault: String(fault)});
+  }
+};
+
+async function answer({id, design, layers, read}) {
   const lwall = await ready;
   setInput(lwall, 0, design);
   setInput(lwall, 1, layers);
@@ -55,4 +63,4 @@ self.onmessage = async (event) => {
   }
   result.milliseconds = performance.now() - started;
   self.postMessage(result, Object.values(result.files).map((bytes) => bytes.buffer));
-};
+}
