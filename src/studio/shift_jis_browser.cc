@@ -13,6 +13,7 @@
 
 // Decodes `size` bytes at `text` into at most `capacity` bytes of UTF-8 at
 // `out`; returns how many it wrote, or -1 when the bytes are not all valid.
+// clang-format off
 EM_JS(int, lwall_decode_shift_jis, (const char* text, int size, char* out, int capacity), {
   let decoded;
   try {
@@ -22,6 +23,7 @@ EM_JS(int, lwall_decode_shift_jis, (const char* text, int size, char* out, int c
   }
   return stringToUTF8(decoded, out, capacity + 1);
 });
+// clang-format on
 
 namespace lwall {
 

@@ -92,8 +92,8 @@ const FieldTrace* FieldNamed(const InputTrace& trace, std::string_view text) {
   const FieldTrace* found = nullptr;
   std::size_t longest = 0;
   for (const FieldTrace& field : trace.fields) {
-    const std::string name =
-        "record " + std::to_string(field.record) + ", " + DesignFieldName(field.record, field.index);
+    const std::string name = "record " + std::to_string(field.record) + ", " +
+                             DesignFieldName(field.record, field.index);
     if (named.starts_with(name) && name.size() > longest) {
       found = &field;
       longest = name.size();
@@ -223,7 +223,8 @@ void ReadFields(Studio& studio) {
   std::uint64_t taken = 0;
   const auto text_of = [&taken](std::string_view file, const FieldTrace& field) {
     std::string text = FieldText(file, field, taken);
-    if (field.state == FieldState::kRead) taken = field.at.offset + TokenAt(file, field.at.offset).size();
+    if (field.state == FieldState::kRead)
+      taken = field.at.offset + TokenAt(file, field.at.offset).size();
     return text;
   };
   std::string json = "{\"names\":[";
@@ -309,8 +310,7 @@ EMSCRIPTEN_KEEPALIVE const char* lwall_studio_output(const lwall::Studio* studio
   return studio->outputs[output].data();
 }
 
-EMSCRIPTEN_KEEPALIVE std::size_t lwall_studio_output_size(const lwall::Studio* studio,
-                                                          int output) {
+EMSCRIPTEN_KEEPALIVE std::size_t lwall_studio_output_size(const lwall::Studio* studio, int output) {
   if (output < 0 || output >= lwall::Studio::kOutputs) return 0;
   return studio->outputs[output].size();
 }
