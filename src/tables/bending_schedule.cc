@@ -2,7 +2,6 @@
 #include "tables/bending_schedule.h"
 
 #include "common/japanese_texts.h"
-#include "common/number_format.h"
 #include "kernel/primitives.h"
 #include "tables/table_grid.h"
 
@@ -12,22 +11,20 @@ namespace {
 
 using namespace table_grid;
 
-void ScheduleRow(RunState& run, const BarScheduleRow& row, double y) {
+void ScheduleRow(RunState& run, const BarRowCells& row, double y) {
   Cell(run, 50, y, row.mark);
   Cell(run, 850, y, row.shape_code);
-  Cell(run, 2050, y, row.diameter_text);
-  Cell(run, 3250, y, FormatInt(row.count));
-  Cell(run, 4050, y, FormatFixed(row.length, 5, 0));
-  Cell(run, 5450, y, FormatFixed(row.l1, 5, 0));
-  Cell(run, 6850, y, FormatFixed(row.l2, 5, 0));
-  // A bar whose two legs are both labelled L1 (the U bars) has l3 = l1;
-  // repeating it under L3 would read as a third segment.
-  if (row.l3 != row.l1) Cell(run, 8250, y, FormatFixed(row.l3, 5, 0));
+  Cell(run, 2050, y, row.diameter);
+  Cell(run, 3250, y, row.count);
+  Cell(run, 4050, y, row.length);
+  Cell(run, 5450, y, row.l1);
+  Cell(run, 6850, y, row.l2);
+  if (row.l3) Cell(run, 8250, y, *row.l3);
 }
 
 }  // namespace
 
-void DrawBendingSchedule(RunState& run) {
+void DrawBendingSchedule(RunState& run, const BarRows& rows) {
   SetOrigin(run, 26500, 43000);
   SelectLayer(run, "D-MTR-TXT");
   Heading(run, {1300, 7100}, {1600, 7100}, 400, ja::kBendingScheduleTitle);
@@ -60,7 +57,7 @@ void DrawBendingSchedule(RunState& run) {
 
   SelectLayer(run, "D-MTR-MTXT");
   for (int i = 1; i <= BarSchedule::kRows; ++i) {
-    ScheduleRow(run, run.schedule[i], -kBandHeight * i);
+    ScheduleRow(run, rows[static_cast<std::size_t>(i - 1)], -kBandHeight * i);
   }
 }
 

@@ -4,12 +4,13 @@
 #define LWALL_TABLES_BENDING_SCHEDULE_H_
 
 #include "kernel/run_state.h"
+#include "tables/schedule_tables.h"
 
 namespace lwall {
 
 // Draws the schedule below the shape legend and closes the legend's panel.
 // Every row is printed, filled or not.
-void DrawBendingSchedule(RunState& run);
+void DrawBendingSchedule(RunState& run, const BarRows& rows);
 
 }  // namespace lwall
 

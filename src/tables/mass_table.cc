@@ -1,12 +1,7 @@
 // The rebar mass table, top to bottom.
 #include "tables/mass_table.h"
 
-#include <charconv>
-#include <cstdlib>
-#include <string>
-
 #include "common/japanese_texts.h"
-#include "common/number_format.h"
 #include "kernel/primitives.h"
 #include "tables/bar_shapes.h"
 #include "tables/table_grid.h"
@@ -19,56 +14,19 @@ using namespace table_grid;
 
 constexpr double kSketchScale = 0.4;
 
-// The value of a number this program has just formatted.
-double ReadBack(const std::string& text) {
-  const std::size_t start = text.find_first_not_of(' ');
-  if (start == std::string::npos) return 0;
-#if defined(__cpp_lib_to_chars)
-  double value = 0;
-  std::from_chars(text.data() + start, text.data() + text.size(), value);
-  return value;
-#else
-  // A C++ library without the floating-point from_chars (the browser
-  // build's); the text is the formatter's, which strtod reads alike.
-  return std::strtod(text.c_str() + start, nullptr);
-#endif
-}
-
-// Prints one row and returns its mass. The row mass is the printed mass of
-// one bar times the count, so that the table adds up as a reader checks it.
-double MassRow(RunState& run, const BarScheduleRow& row, double y) {
+void MassRow(RunState& run, const BarRowCells& row, double y) {
   Cell(run, 50, y, row.mark);
-  Cell(run, 850, y, row.diameter_text);
-  Cell(run, 2050, y, FormatFixed(row.length, 5, 0));
-  Cell(run, 3250, y, FormatInt(row.count));
-  Cell(run, 4050, y, FormatFixed(row.unit_mass, 5, 3));
-  const std::string one_bar = FormatFixed(row.length / 1000 * row.unit_mass, 5, 3);
-  Cell(run, 5350, y, one_bar);
-  const double row_mass = ReadBack(one_bar) * static_cast<double>(row.count);
-  Cell(run, 6950, y, FormatFixed(row_mass, 5, 3));
-  return row_mass;
+  Cell(run, 850, y, row.diameter);
+  Cell(run, 2050, y, row.length);
+  Cell(run, 3250, y, row.count);
+  Cell(run, 4050, y, row.unit_mass);
+  Cell(run, 5350, y, row.one_bar_mass);
+  Cell(run, 6950, y, row.mark_mass);
 }
 
 }  // namespace
 
-void RebarMassTotals::AddRow(std::string_view diameter_text, double row_mass) {
-  for (std::size_t k = 0; k < kDiameters; ++k) {
-    if (diameter_text == kDiameterTexts[k]) {
-      mass[k] += row_mass;
-      used[k] = true;
-      break;
-    }
-  }
-  total_mass += row_mass;
-}
-
-int RebarMassTotals::diameter_count() const {
-  int count = 0;
-  for (const bool u : used) count += u ? 1 : 0;
-  return count;
-}
-
-RebarMassTotals DrawMassTable(RunState& run) {
+void DrawMassTable(RunState& run, const BarRows& rows) {
   SetOrigin(run, 26500, 33000);
   SelectLayer(run, "D-MTR-TXT");
   Heading(run, {1300, 1000}, {1600, 1000}, 400, ja::kMassTableTitle);
@@ -100,10 +58,8 @@ RebarMassTotals DrawMassTable(RunState& run) {
 
   // The values of this table are yellow and thin whatever the layer file says.
   SelectLayerByColourName(run.context, "D-MTR-MTXT", ja::kYellow, 0.13);
-  RebarMassTotals totals;
   for (int i = 1; i <= BarSchedule::kRows; ++i) {
-    const BarScheduleRow& row = run.schedule[i];
-    totals.AddRow(row.diameter_text, MassRow(run, row, -kBandHeight * i));
+    MassRow(run, rows[static_cast<std::size_t>(i - 1)], -kBandHeight * i);
   }
 
   // Remarks column: each mark's shape at sheet points near its row. The
@@ -131,7 +87,6 @@ RebarMassTotals DrawMassTable(RunState& run) {
   DrawBarShape6(run, 1500, 800, kSketchScale);  // S1
   SetOrigin(run, 35000, 27500);
   DrawBarShape3(run, 1500, 800, 500, kSketchScale);  // S2
-  return totals;
 }
 
 }  // namespace lwall

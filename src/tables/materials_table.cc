@@ -1,12 +1,7 @@
 // The materials table, top to bottom.
 #include "tables/materials_table.h"
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
 #include "common/japanese_texts.h"
-#include "common/number_format.h"
 #include "kernel/primitives.h"
 
 namespace lwall {
@@ -31,39 +26,21 @@ void Value(RunState& run, Point p, std::string_view text) {
   DrawText(run, p, 125, 0, text);
 }
 
-std::string Fixed3(double value) {
-  return FormatFixed(value, 5, 3);
-}
-
 }  // namespace
 
-void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals) {
-  const DesignData& dd = run.design;
-  const double footing_width = dd.toe_width + dd.wall_thickness + dd.heel_width;
-  const double wall_concrete = dd.wall_thickness * dd.wall_height / 1000000;
-  const double footing_concrete = footing_width * dd.footing_thickness / 1000000;
-  const double wall_formwork = (dd.wall_height + dd.wall_height) / 1000;
-  const double footing_formwork = (dd.footing_thickness + dd.footing_thickness) / 1000;
-  // The two ends of a metre of wall: the cross-section's area, which per
-  // metre equals the concrete volume in number. Shown as a remark only.
-  const double end_formwork = wall_concrete + footing_concrete;
-  // Levelling concrete and crusher-run reach 100 beyond the footing each side.
-  const double base_area = (footing_width / 1000 + 0.1) + 0.1;
-
-  // At least three steel rows; each one more moves everything below down.
-  const std::int64_t rows = std::max(totals.diameter_count(), 3);
+void DrawMaterialsTable(RunState& run, const MaterialsCells& cells) {
+  // Three steel rows or more; each one past three moves everything below down.
+  const std::int64_t rows = static_cast<std::int64_t>(cells.steel.size());
   const double d = static_cast<double>(rows - 3) * 500;
   const auto steel_y = [d](std::int64_t k) { return -5500 - d + 500 * static_cast<double>(k); };
   const double total_y = -5500 - d;
   const double levelling_y = -6000 - d;
   const double crusher_run_y = -6500 - d;
   const double bottom = -6600 - d;
-
-  // Diameters with a mass, ascending from the row above the steel total up.
-  std::vector<std::size_t> listed;
-  for (std::size_t k = 0; k < RebarMassTotals::kDiameters; ++k) {
-    if (totals.mass[k] != 0) listed.push_back(k);
-  }
+  // Row k of the steel rows, counted from 1 at the bottom.
+  const auto steel = [&cells](std::int64_t k) -> const SteelRowCells& {
+    return cells.steel[static_cast<std::size_t>(k - 1)];
+  };
 
   SelectLayer(run, "D-MTR-TXT");
   SetOrigin(run, 36500, 36000);
@@ -104,9 +81,9 @@ void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals) {
   Label(run, {2000, -2500}, {2500, -2500}, 200, ja::kFooting);
   Label(run, {2000, -3000}, {2500, -3000}, 200, ja::kEndFormwork);
   Label(run, {2000, -3500}, {2500, -3500}, 200, ja::kTotal);
-  for (std::size_t k = 1; k <= listed.size(); ++k) {
-    Label(run, {2000, steel_y(static_cast<std::int64_t>(k))}, {2500, -4000}, 200,
-          RebarMassTotals::kDiameterTexts[listed[k - 1]]);
+  // The diameters with a mass, ascending from the row above the steel total up.
+  for (std::int64_t k = 1; k <= rows && !steel(k).diameter.empty(); ++k) {
+    Label(run, {2000, steel_y(k)}, {2500, -4000}, 200, steel(k).diameter);
   }
   Label(run, {2000, total_y}, {2500, -5500}, 200, ja::kTotal);
 
@@ -117,30 +94,28 @@ void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals) {
   Unit(run, crusher_run_y, "m2");
 
   SelectLayer(run, "D-MTR-MTXT");
-  Value(run, {4050, -500}, Fixed3(wall_concrete));
-  Value(run, {4050, -1000}, Fixed3(footing_concrete));
-  Value(run, {4050, -1500}, Fixed3(wall_concrete + footing_concrete));
-  Value(run, {4050, -2000}, Fixed3(wall_formwork));
-  Value(run, {4050, -2500}, Fixed3(footing_formwork));
-  Value(run, {5350, -3000}, Fixed3(end_formwork));
-  Value(run, {4050, -3500}, Fixed3(wall_formwork + footing_formwork));
+  Value(run, {4050, -500}, cells.wall_concrete);
+  Value(run, {4050, -1000}, cells.footing_concrete);
+  Value(run, {4050, -1500}, cells.concrete_total);
+  Value(run, {4050, -2000}, cells.wall_formwork);
+  Value(run, {4050, -2500}, cells.footing_formwork);
+  Value(run, {5350, -3000}, cells.end_formwork);  // a remark, not part of the total
+  Value(run, {4050, -3500}, cells.formwork_total);
   for (std::int64_t k = 1; k <= rows; ++k) {
-    const std::size_t index = static_cast<std::size_t>(k);
-    const double mass = index <= listed.size() ? totals.mass[listed[index - 1]] : 0.0;
-    DrawAlignedText(run, {4050, steel_y(k)}, {2350, -4000}, 125, 0, Fixed3(mass), "KANJI");
+    DrawAlignedText(run, {4050, steel_y(k)}, {2350, -4000}, 125, 0, steel(k).mass, "KANJI");
   }
-  Value(run, {4050, total_y}, Fixed3(totals.total_mass));
+  Value(run, {4050, total_y}, cells.steel_total);
 
   SelectLayer(run, "D-MTR-TXT");
   Label(run, {1850, levelling_y}, {2550, -6000}, 150, ja::kLevellingConcrete);
   SelectLayer(run, "D-MTR-MTXT");
-  Value(run, {4050, levelling_y}, FormatFixed(base_area, 5, 1));
+  Value(run, {4050, levelling_y}, cells.levelling_concrete);
   DrawText(run, {5350, levelling_y}, 150, 0, "t=10cm");
 
   SelectLayer(run, "D-MTR-TXT");
   Label(run, {1850, crusher_run_y}, {2350, -6500}, 150, ja::kCrusherRun);
   SelectLayer(run, "D-MTR-MTXT");
-  Value(run, {4050, crusher_run_y}, FormatFixed(base_area, 5, 1));
+  Value(run, {4050, crusher_run_y}, cells.crusher_run);
   DrawText(run, {5350, crusher_run_y}, 150, 0, "t=20cm");
 }
 

@@ -4,13 +4,13 @@
 #define LWALL_TABLES_MATERIALS_TABLE_H_
 
 #include "kernel/run_state.h"
-#include "tables/mass_table.h"
+#include "tables/schedule_tables.h"
 
 namespace lwall {
 
 // Draws the table; its steel rows are the sums of the mass table, and the
 // table grows downwards when more than three diameters are used.
-void DrawMaterialsTable(RunState& run, const RebarMassTotals& totals);
+void DrawMaterialsTable(RunState& run, const MaterialsCells& cells);
 
 }  // namespace lwall
 

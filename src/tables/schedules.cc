@@ -8,15 +8,17 @@
 
 namespace lwall {
 
-void DrawSchedules(RunState& run) {
+ScheduleTables DrawSchedules(RunState& run) {
+  const ScheduleTables tables = ComputeScheduleTables(run.schedule, run.design);
   // The legend's sketches are small; a 100 gap keeps their extension lines
   // off the bars.
   run.extension_gap = 100;
   SelectLayer(run, "D-STR-STR1");
   DrawShapeLegend(run);
-  DrawBendingSchedule(run);
-  const RebarMassTotals totals = DrawMassTable(run);
-  DrawMaterialsTable(run, totals);
+  DrawBendingSchedule(run, tables.bars);
+  DrawMassTable(run, tables.bars);
+  DrawMaterialsTable(run, tables.materials);
+  return tables;
 }
 
 }  // namespace lwall

@@ -4,11 +4,13 @@
 #define LWALL_TABLES_SCHEDULES_H_
 
 #include "kernel/run_state.h"
+#include "tables/schedule_tables.h"
 
 namespace lwall {
 
-// Draws the four tables from the bar schedule the views filled.
-void DrawSchedules(RunState& run);
+// Draws the four tables from the bar schedule the views filled, and returns
+// the tables' cells as they were printed.
+ScheduleTables DrawSchedules(RunState& run);
 
 }  // namespace lwall
 

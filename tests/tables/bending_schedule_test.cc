@@ -32,7 +32,7 @@ TEST(BendingSchedule, PrintsEveryRowAndLeavesL3EmptyWhenItEqualsL1) {
   BarSchedule& schedule = sheet.run().schedule;
   schedule[kRowF2] = {"F2", "2", "D13", 5, 2000.4, 300, 1500, 300, 0.995};
   schedule[kRowS2] = {"S2", "3", "D13", 12, 123456.6, 250, 400, 0, 0.995};
-  DrawBendingSchedule(sheet.run());
+  DrawBendingSchedule(sheet.run(), ComputeScheduleTables(schedule, sheet.design()).bars);
   const std::string& script = sheet.script();
 
   EXPECT_EQ(RowTexts(script, 7), (std::vector<std::string>{

@@ -23,7 +23,9 @@ TEST(MassTable, SumsPrintedRowMassesByExactDiameterText) {
   schedule[kRowW5] = {"W5", "6", "D16", 2, 1000, 0, 0, 0, 1.56};
   schedule[kRowF1] = {"F1", "4", "D19", 0, 1500, 0, 0, 0, 2.25};
   schedule[kRowF2] = {"F2", "2", "d22", 1, 1000, 0, 0, 0, 3.04};
-  const RebarMassTotals totals = DrawMassTable(sheet.run());
+  const ScheduleTables tables = ComputeScheduleTables(schedule, sheet.design());
+  const RebarMassTotals& totals = tables.totals;
+  DrawMassTable(sheet.run(), tables.bars);
 
   // One W1 bar weighs 1.22783 kg; the total uses the printed 1.228.
   const std::string& script = sheet.script();
@@ -43,7 +45,7 @@ TEST(MassTable, SumsPrintedRowMassesByExactDiameterText) {
 
 TEST(MassTable, RemarksSketchesStandAtTheirSheetPointsInRowOrder) {
   TestSheet sheet;
-  DrawMassTable(sheet.run());
+  DrawMassTable(sheet.run(), ComputeScheduleTables(sheet.run().schedule, sheet.design()).bars);
   const auto lines = SplitLines(sheet.script());
   ASSERT_GE(lines.size(), 11u);
   // W3, W4 and the F1 crank sit higher in their cells; the crank is at half

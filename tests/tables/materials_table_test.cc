@@ -30,7 +30,7 @@ class MaterialsTable : public ::testing::Test {
   }
 
   void Draw() {
-    DrawMaterialsTable(sheet_.run(), totals_);
+    DrawMaterialsTable(sheet_.run(), ComputeMaterialsCells(sheet_.design(), totals_));
     entities_ = ParseEntities(sheet_.dxf());
   }
 
