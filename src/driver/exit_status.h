@@ -16,6 +16,7 @@ inline constexpr int kExitDesignFailed = 3;   // tempoL.dat could not be opened 
 inline constexpr int kExitNoDirectory = 3;    // a DIR to run in cannot be run in
 inline constexpr int kExitLayersFailed = 4;   // GasouL.dat could not be opened or read
 inline constexpr int kExitPreviewFailed = 5;  // Lwall.svg could not be written
+inline constexpr int kExitDataFailed = 6;     // Lwall-bars.csv or -materials.csv not written
 inline constexpr int kExitUsage = 64;         // the command line is not understood
 
 }  // namespace lwall

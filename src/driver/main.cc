@@ -30,7 +30,8 @@ std::string NotADirectory(const std::string& path) {
 int RunOne(const lwall::Options& options, const std::string& directory,
            lwall::MessageOut& messages) {
   if (options.check) return lwall::CheckDirectory(directory, messages);
-  return lwall::RunInDirectory(directory, {options.portable_dxf, options.preview}, messages);
+  return lwall::RunInDirectory(directory, {options.portable_dxf, options.preview, options.schedule},
+                               messages);
 }
 
 }  // namespace

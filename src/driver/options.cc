@@ -10,13 +10,14 @@ namespace lwall {
 namespace {
 
 // Long options without a short form get values past the range of a char.
-enum LongOnly { kPortableDxf = 256, kPreview, kCheck };
+enum LongOnly { kPortableDxf = 256, kPreview, kSchedule, kCheck };
 
 constexpr option kLongOptions[] = {
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {"portable-dxf", no_argument, nullptr, kPortableDxf},
     {"preview", no_argument, nullptr, kPreview},
+    {"schedule", no_argument, nullptr, kSchedule},
     {"check", no_argument, nullptr, kCheck},
     {nullptr, 0, nullptr, 0},
 };
@@ -64,6 +65,9 @@ ParsedCommandLine ParseCommandLine(int argc, char* const argv[]) {
       case kPreview:
         o.preview = true;
         break;
+      case kSchedule:
+        o.schedule = true;
+        break;
       case kCheck:
         o.check = true;
         break;
@@ -75,9 +79,11 @@ ParsedCommandLine ParseCommandLine(int argc, char* const argv[]) {
   for (int i = optind; i < argc; ++i) o.directories.emplace_back(argv[i]);
   // The check writes no file, so an option that shapes a written file would
   // be silently ignored: tell the user instead.
-  if (o.check && (o.preview || o.portable_dxf)) {
+  if (o.check && (o.preview || o.portable_dxf || o.schedule)) {
     parsed.error = std::string("--check writes no file; it cannot go with ") +
-                   (o.preview ? "--preview" : "--portable-dxf");
+                   (o.preview        ? "--preview"
+                    : o.portable_dxf ? "--portable-dxf"
+                                     : "--schedule");
   }
   return parsed;
 }
@@ -97,6 +103,9 @@ Options:
                       writes no file, so it goes with no other option
       --preview       also write Lwall.svg, a picture of the sheet that
                       any web browser shows
+      --schedule      also write Lwall-bars.csv and Lwall-materials.csv,
+                      the bar schedule and the materials table as data
+                      for a spreadsheet (UTF-8 CSV)
       --portable-dxf  write Lwall.dxf with a header naming its version,
                       code page and extents, so that DXF viewers show the
                       Japanese texts and open on the sheet
@@ -112,6 +121,7 @@ Exit status:
   3   tempoL.dat could not be opened or read, or DIR cannot be run in
   4   GasouL.dat could not be opened or read
   5   Lwall.svg could not be written
+  6   Lwall-bars.csv or Lwall-materials.csv could not be written
   64  the command line was not understood
 With several DIRs the status is that of the first run that failed.
 )";

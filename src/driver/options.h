@@ -2,8 +2,8 @@
 //
 // With no argument lwall does what it always did: one sheet from the files
 // of the current directory. Everything else is additive: options that ask
-// for more (a picture, a portable DXF form, a check of the inputs) and
-// directories to run in.
+// for more (a picture, a portable DXF form, the schedule as data, a check of
+// the inputs) and directories to run in.
 #ifndef LWALL_DRIVER_OPTIONS_H_
 #define LWALL_DRIVER_OPTIONS_H_
 
@@ -17,6 +17,7 @@ struct Options {
   bool version = false;
   bool portable_dxf = false;
   bool preview = false;
+  bool schedule = false;
   bool check = false;
   std::vector<std::string> directories;  // none: the current directory
 };

@@ -18,6 +18,10 @@ const char* FileName(RunFile file) {
       return "GasouL.dat";
     case RunFile::kPreview:
       return "Lwall.svg";
+    case RunFile::kBars:
+      return "Lwall-bars.csv";
+    case RunFile::kMaterials:
+      return "Lwall-materials.csv";
   }
   return "";
 }
@@ -69,6 +73,9 @@ int FailureStatus(const RunFailure& failure) {
       return kExitLayersFailed;
     case RunFile::kPreview:
       return kExitPreviewFailed;
+    case RunFile::kBars:
+    case RunFile::kMaterials:
+      return kExitDataFailed;
   }
   return kExitDxfFailed;
 }

@@ -10,7 +10,7 @@
 namespace lwall {
 
 // The files of a run.
-enum class RunFile { kDxf, kScript, kDesign, kLayers, kPreview };
+enum class RunFile { kDxf, kScript, kDesign, kLayers, kPreview, kBars, kMaterials };
 
 enum class FailureKind {
   kCreate,       // the file does not open ("create" for the inputs too)

@@ -16,6 +16,7 @@
 #include "output/dxf_header.h"
 #include "output/dxf_tables.h"
 #include "output/svg_writer.h"
+#include "tables/schedule_csv.h"
 #include "tables/schedules.h"
 
 namespace lwall {
@@ -23,9 +24,10 @@ namespace lwall {
 namespace {
 
 // The tables, the design data, the limits and the drawings, as far as they
-// get; nothing when the whole sheet is drawn.
+// get; nothing when the whole sheet is drawn, its tables' cells then in
+// `tables`.
 std::optional<RunFailure> DrawInto(RunState& run, ByteSource& design, ByteSource& layers,
-                                   bool portable) {
+                                   bool portable, ScheduleTables& tables) {
   DxfWriter& dxf = run.dxf;
   if (portable) {
     WriteViewportAndLtypeTables(dxf);
@@ -51,7 +53,7 @@ std::optional<RunFailure> DrawInto(RunState& run, ByteSource& design, ByteSource
 
   DrawReinforcementArrangement(run);
   DrawRebarAssemblyDrawing(run);
-  DrawSchedules(run);
+  tables = DrawSchedules(run);
 
   dxf.Text("ENDSEC");
   dxf.Int(0);
@@ -140,12 +142,13 @@ std::optional<RunFailure> DrawSheetInto(ByteSource& design, ByteSource& layers,
     run.dxf.AddSink(*picture);
   }
   std::optional<RunFailure> failure;
+  ScheduleTables tables;
   try {
     if (!outputs.portable_dxf) {
       run.dxf.Int(0);
       run.dxf.Text("SECTION");
     }
-    failure = DrawInto(run, design, layers, outputs.portable_dxf);
+    failure = DrawInto(run, design, layers, outputs.portable_dxf, tables);
   } catch (const OutputLimitExceeded& exceeded) {
     failure = &exceeded.stream() == &outputs.script ? TooLarge(RunFile::kScript, outputs.script)
                                                     : TooLarge(RunFile::kDxf, dxf_out);
@@ -159,6 +162,11 @@ std::optional<RunFailure> DrawSheetInto(ByteSource& design, ByteSource& layers,
     } catch (const OutputLimitExceeded&) {
       if (!failure) failure = TooLarge(RunFile::kDxf, outputs.dxf);
     }
+  }
+  // The data hold the tables of a whole sheet only.
+  if (!failure && outputs.schedule != nullptr) {
+    outputs.schedule->bars = BarScheduleCsv(tables);
+    outputs.schedule->materials = MaterialsCsv(tables.materials);
   }
   if (!failure && picture) failure = picture->failure();
   return failure;
@@ -191,6 +199,22 @@ std::optional<RunFailure> OpenInputs(const std::string& directory, File& design,
   return std::nullopt;
 }
 
+// Writes a file beside the sheet, replacing an earlier one only once it is
+// complete; its failure goes to `outcome`.
+void WriteBeside(const std::string& directory, RunFile file, std::string_view contents,
+                 RunOutcome& outcome) {
+  switch (ReplaceFile(PathIn(directory, FileName(file)), contents)) {
+    case ReplaceResult::kDone:
+      break;
+    case ReplaceResult::kCannotCreate:
+      outcome.Add({FailureKind::kCreate, file});
+      break;
+    case ReplaceResult::kCannotWrite:
+      outcome.Add({FailureKind::kWrite, file});
+      break;
+  }
+}
+
 // The run's outcome, told.
 int Tell(const RunOutcome& outcome, MessageOut& messages) {
   if (!outcome.messages().empty()) messages.Print(outcome.messages());
@@ -220,13 +244,18 @@ int RunInDirectory(const std::string& directory, const RunOptions& options, Mess
     return Tell(outcome, messages);
   }
 
-  // 2. The sheet, with the picture beside it in memory.
+  // 2. The sheet, with the picture and the schedule's data beside it in
+  // memory.
   std::optional<OutputStream> svg;
   if (options.preview) svg.emplace();
+  std::optional<ScheduleFiles> schedule;
+  if (options.schedule) schedule.emplace();
   FileSource design(design_file.get());
   FileSource layers(layer_file.get());
-  const SheetOutputs outputs{dxf, script, svg ? &*svg : nullptr, options.portable_dxf};
-  if (const auto failure = DrawSheetInto(design, layers, outputs)) outcome.Add(*failure);
+  const SheetOutputs outputs{dxf, script, svg ? &*svg : nullptr, options.portable_dxf,
+                             schedule ? &*schedule : nullptr};
+  const std::optional<RunFailure> drawn = DrawSheetInto(design, layers, outputs);
+  if (drawn) outcome.Add(*drawn);
 
   // 3. The sheet's files closed: a write that failed is told after the
   // run's own message, the DXF file's first.
@@ -238,19 +267,20 @@ int RunInDirectory(const std::string& directory, const RunOptions& options, Mess
     outcome.Add({FailureKind::kWrite, RunFile::kScript});
   }
 
+  // The whole sheet reached its files; a picture too large spoils nothing
+  // of it.
+  const bool sheet_written =
+      (!drawn || drawn->file == RunFile::kPreview) && dxf_written && script_written;
+
   // 4. The picture, only for a drawn sheet, and only once it is complete:
   // a failed run or a failed picture leaves an earlier picture alone.
-  if (outcome.ok() && svg) {
-    switch (ReplaceFile(PathIn(directory, FileName(RunFile::kPreview)), svg->contents())) {
-      case ReplaceResult::kDone:
-        break;
-      case ReplaceResult::kCannotCreate:
-        outcome.Add({FailureKind::kCreate, RunFile::kPreview});
-        break;
-      case ReplaceResult::kCannotWrite:
-        outcome.Add({FailureKind::kWrite, RunFile::kPreview});
-        break;
-    }
+  if (outcome.ok() && svg) WriteBeside(directory, RunFile::kPreview, svg->contents(), outcome);
+
+  // 5. The schedule's data, for every sheet written whole, whatever became
+  // of its picture: the files never disagree with the sheet beside them.
+  if (sheet_written && schedule) {
+    WriteBeside(directory, RunFile::kBars, schedule->bars, outcome);
+    WriteBeside(directory, RunFile::kMaterials, schedule->materials, outcome);
   }
   return Tell(outcome, messages);
 }

@@ -1,7 +1,7 @@
 // One run of lwall: the DXF head and tables, the design data, the two size
 // limits, the three drawings and the trailer, in this fixed order, and the
 // same run over the files of one directory: the sheet's two files, the
-// picture beside them, and the check of the inputs.
+// picture and the schedule's data beside them, and the check of the inputs.
 #ifndef LWALL_DRIVER_SHEET_H_
 #define LWALL_DRIVER_SHEET_H_
 
@@ -17,9 +17,16 @@
 
 namespace lwall {
 
+// The bar schedule and the materials table as CSV data: the contents of
+// Lwall-bars.csv and Lwall-materials.csv.
+struct ScheduleFiles {
+  std::string bars;
+  std::string materials;
+};
+
 // Where a sheet goes: Lwall.dxf and tempoL.scr, the two files every run
 // writes for the CAD programs, and, when asked for, the picture of the DXF
-// file's entities.
+// file's entities and the schedule's data.
 struct SheetOutputs {
   OutputStream& dxf;
   OutputStream& script;
@@ -27,6 +34,8 @@ struct SheetOutputs {
   // The self-describing DXF form: a header naming the version, code page
   // and extents, an active viewport, and "STANDARD" for empty style names.
   bool portable_dxf = false;
+  // Filled only when the whole sheet is drawn.
+  ScheduleFiles* schedule = nullptr;
 };
 
 // Draws the sheet for the given inputs into the outputs; what ended it, if
@@ -47,7 +56,8 @@ int DrawSheet(std::string_view design_text, std::string_view layer_text, OutputS
 
 struct RunOptions {
   bool portable_dxf = false;
-  bool preview = false;  // also write "Lwall.svg"
+  bool preview = false;   // also write "Lwall.svg"
+  bool schedule = false;  // also write "Lwall-bars.csv" and "Lwall-materials.csv"
 };
 
 // The whole program in `directory` ("" for the current one): opens the four

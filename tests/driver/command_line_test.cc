@@ -61,6 +61,8 @@ TEST(ParseCommandLine, RefusalsSayWhy) {
             "--check writes no file; it cannot go with --preview");
   EXPECT_EQ(Parse({"--portable-dxf", "dir", "--check"}).error,
             "--check writes no file; it cannot go with --portable-dxf");
+  EXPECT_EQ(Parse({"--check", "--schedule"}).error,
+            "--check writes no file; it cannot go with --schedule");
   // A second parse in the same process starts afresh.
   EXPECT_EQ(Parse({"dir"}).error, "");
 }
@@ -123,8 +125,9 @@ TEST(Program, HelpAndVersion) {
   const ProgramResult help = RunProgramIn(dir, {"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.output.starts_with("Usage: lwall [OPTION]... [DIR]...\n")) << help.output;
-  for (const char* word : {"--check", "--preview", "--portable-dxf", "--version", "tempoL.dat",
-                           "GasouL.dat", "Lwall.dxf", "tempoL.scr", "Lwall.svg", "64"}) {
+  for (const char* word : {"--check", "--preview", "--portable-dxf", "--schedule", "--version",
+                           "tempoL.dat", "GasouL.dat", "Lwall.dxf", "tempoL.scr", "Lwall.svg",
+                           "Lwall-bars.csv", "Lwall-materials.csv", "6 ", "64"}) {
     EXPECT_NE(help.output.find(word), std::string::npos) << word;
   }
   const ProgramResult version = RunProgramIn(dir, {"-V"});
@@ -137,7 +140,8 @@ TEST(Program, AUsageErrorTouchesNoFile) {
   TempDir dir;
   dir.CopyExample();
   dir.Write("Lwall.dxf", "earlier sheet");
-  for (const char* bad : {"--bogus", "-q", "--preview=yes", "--check --preview"}) {
+  for (const char* bad :
+       {"--bogus", "-q", "--preview=yes", "--check --preview", "--schedule --check"}) {
     std::vector<std::string> args;
     for (std::string_view rest = bad; !rest.empty();) {
       const std::size_t blank = std::min(rest.find(' '), rest.size());
