@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "common/output_bound.h"
 #include "input/scanner.h"
-#include "output/output_stream.h"
 
 namespace lwall {
 

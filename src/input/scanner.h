@@ -23,9 +23,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/output_bound.h"
 #include "input/byte_source.h"
 #include "input/number_text.h"
-#include "output/output_stream.h"
 
 namespace lwall {
 

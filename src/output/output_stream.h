@@ -20,10 +20,9 @@
 #include <string>
 #include <string_view>
 
-namespace lwall {
+#include "common/output_bound.h"
 
-// The largest output file a run writes: 64 MiB.
-inline constexpr std::uint64_t kMaxOutputBytes = std::uint64_t{64} << 20;
+namespace lwall {
 
 class OutputStream;
 
