@@ -3,15 +3,15 @@
 
 #include <optional>
 
+#include "check/input_check.h"
 #include "common/sheet_frame.h"
 #include "drawings/arrangement/reinforcement_arrangement.h"
 #include "drawings/assembly/rebar_assembly.h"
 #include "driver/exit_status.h"
 #include "driver/run_failure.h"
 #include "driver/run_files.h"
-#include "input/design_data.h"
-#include "input/input_check.h"
-#include "input/layer_table.h"
+#include "input/design_reader.h"
+#include "input/layer_reader.h"
 #include "kernel/run_state.h"
 #include "output/dxf_header.h"
 #include "output/dxf_tables.h"
@@ -295,9 +295,7 @@ int CheckDirectory(const std::string& directory, MessageOut& messages) {
   }
   FileSource design(design_file.get());
   FileSource layers(layer_file.get());
-  const InputCheck check =
-      CheckInputs(design, layers, PathIn(directory, FileName(RunFile::kDesign)),
-                  PathIn(directory, FileName(RunFile::kLayers)));
+  const InputCheck check = CheckInputs(design, layers);
   // The layer file is read first, as in a run.
   if (layers.failed()) {
     outcome.Add({FailureKind::kRead, RunFile::kLayers});
@@ -309,9 +307,8 @@ int CheckDirectory(const std::string& directory, MessageOut& messages) {
   }
   // Each finding names its file by the path from where lwall was started, in
   // the form editors jump to; the summary takes the directory prefix.
-  std::string findings;
-  for (const std::string& finding : check.findings) findings += finding + "\n";
-  messages.PrintUnprefixed(findings);
+  messages.PrintUnprefixed(FormatFindings(check, PathIn(directory, FileName(RunFile::kDesign)),
+                                          PathIn(directory, FileName(RunFile::kLayers))));
   messages.Print(check.Summary() + "\n");
   return check.findings.empty() ? kExitOk : kExitFindings;
 }

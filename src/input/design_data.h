@@ -3,15 +3,13 @@
 // Frame of every view: x = 0 on the wall centre line, y = 0 at the underside
 // of the footing; the front face and the toe lie on the negative-x side, the
 // back face and the heel on the positive-x side. Lengths are millimetres.
+//
+// Plain data: every drawing reads it, so this header knows nothing of how it
+// is read (design_reader.h) or of the file's record layout (design_records.h).
 #ifndef LWALL_INPUT_DESIGN_DATA_H_
 #define LWALL_INPUT_DESIGN_DATA_H_
 
 #include <array>
-#include <string>
-#include <string_view>
-
-#include "input/byte_source.h"
-#include "input/input_trace.h"
 
 namespace lwall {
 
@@ -71,25 +69,6 @@ inline double OverallWidth(const DesignData& d) {
 inline double OverallHeight(const DesignData& d) {
   return d.footing_thickness + d.wall_height;
 }
-
-// Reads the 42 records of the design data file. Nothing is validated: a
-// record stops at the first value that does not fit, and every field not
-// reached keeps zero. The source is read only as far as the records reach;
-// a read error ends it as its end does (the source's failed() tells). With
-// a `trace`, notes where each value came from (record 1 to 42, fields in the
-// order of the record).
-DesignData ReadDesignData(ByteSource& source, InputTrace* trace = nullptr);
-DesignData ReadDesignData(std::string_view text);
-
-// The number of records, and the name of a field by its record (1 to 42)
-// and place (from 0), as the user's guide names them: "toe width",
-// "footing bottom cover", "W3 pitch 2", "S1 count".
-inline constexpr int kDesignRecords = 42;
-std::string DesignFieldName(int record, int index);
-// Whether the sheet uses a field at all: the segment counts of F1, F2 and
-// W1 to W5 and the whole tie record are read and then never used (the tie
-// diameters are always 13, the tie counts are those drawn).
-bool DesignFieldUsed(int record, int index);
 
 }  // namespace lwall
 

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string_view>
 
-#include "input/design_data.h"
-#include "input/layer_table.h"
+#include "input/design_reader.h"
+#include "input/layer_reader.h"
 
 namespace lwall::testing {
 

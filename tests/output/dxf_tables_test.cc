@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "input/layer_table.h"
+#include "input/layer_reader.h"
 #include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 

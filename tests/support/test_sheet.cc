@@ -6,8 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "input/design_data.h"
-#include "input/layer_table.h"
+#include "input/design_reader.h"
+#include "input/layer_reader.h"
 
 namespace lwall::testing {
 

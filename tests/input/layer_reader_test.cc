@@ -1,4 +1,4 @@
-#include "input/layer_table.h"
+#include "input/layer_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "input/design_data.h"
+#include "input/design_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "input/design_records.h"
 #include "input/test_sources.h"
 #include "support/test_sheet.h"
 

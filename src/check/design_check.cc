@@ -1,0 +1,633 @@
+// Turning what the design data reader did with "tempoL.dat" into findings.
+#include "check/design_check.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <set>
+#include <vector>
+
+#include "check/read_reasons.h"
+#include "common/sheet_frame.h"
+#include "input/design_records.h"
+#include "kernel/rebar_rules.h"
+
+namespace lwall {
+
+namespace {
+
+// No dimension of a retaining wall comes near this; the drawing's
+// arithmetic is not meant for larger values.
+constexpr double kLargestValue = 1e7;
+// No outline or view of a wall is this short: a length above 0 below it is
+// one written in metres, or with its point out of place ("1.200").
+constexpr double kShortestLength = 50;
+// No concrete cover is thinner than this: a cover above 0 below it is one
+// written in centimetres, or with its point out of place ("7.0").
+constexpr double kThinnestCover = 20;
+// The segments of one bar mark lie along a wall or a footing of at most a
+// few metres; more than this is a mistyped pitch or number of pitches.
+constexpr double kLongestMarkRun = 20000;
+
+// The marks whose bars every wall has: without them the sheet lacks its
+// main bars.
+constexpr std::array<std::string_view, 5> kMainBarMarks = {"W1", "W2", "W5", "F1", "F2"};
+
+// "A", "A and B", or "A to B" for three or more, in file order.
+Phrase List(const std::vector<Phrase>& items) {
+  if (items.size() == 1) return items[0];
+  if (items.size() == 2) return {Text::kTwo, {{"first", items[0]}, {"second", items[1]}}};
+  return {Text::kRange, {{"first", items.front()}, {"last", items.back()}}};
+}
+
+// Records `first` to `last`, two or more: "records 11 and 12".
+Phrase Records(int first, int last) {
+  Phrase numbers = last == first + 1
+                       ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
+                       : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
+  return {Text::kRecords, {{"records", std::move(numbers)}}, last - first + 1};
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// Whether `rest`, the bytes after a value, is blanks and then a comma.
+bool BlankBeforeComma(std::string_view rest) {
+  std::size_t i = 0;
+  while (i < rest.size() && IsBlank(rest[i])) ++i;
+  return i > 0 && i < rest.size() && rest[i] == ',';
+}
+
+std::string_view AfterBlanks(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return text.substr(i);
+}
+
+bool StartsNumber(char c) {
+  return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+}
+
+// The lines of the file as far as its bytes were kept: for each line (from
+// 1) how many values it holds, where its first value starts and its text.
+class Lines {
+ public:
+  explicit Lines(std::string_view text) {
+    values_.push_back(0);
+    first_column_.push_back(0);
+    texts_.emplace_back();
+    std::size_t start = 0;
+    while (start <= text.size()) {
+      std::size_t end = text.find('\n', start);
+      const bool last = end == std::string_view::npos;
+      if (last) end = text.size();
+      Add(text.substr(start, end - start));
+      if (last) break;
+      start = end + 1;
+    }
+  }
+
+  int count() const { return static_cast<int>(values_.size()) - 1; }
+  // 0 for a line past the bytes kept.
+  int Values(std::uint64_t line) const {
+    return line < values_.size() ? values_[static_cast<std::size_t>(line)] : 0;
+  }
+  std::uint64_t FirstColumn(std::uint64_t line) const {
+    return line < first_column_.size() ? first_column_[static_cast<std::size_t>(line)] : 0;
+  }
+  std::string_view TextOf(std::uint64_t line) const {
+    return line < texts_.size() ? texts_[static_cast<std::size_t>(line)] : std::string_view();
+  }
+
+ private:
+  void Add(std::string_view line) {
+    int values = 0;
+    std::uint64_t first = 0;
+    bool in_value = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const char c = line[i];
+      const bool separator = c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+      if (!separator && !in_value) {
+        ++values;
+        if (first == 0) first = i + 1;
+      }
+      in_value = !separator;
+    }
+    while (!line.empty() && (IsBlank(line.back()) || line.back() == '\r')) line.remove_suffix(1);
+    values_.push_back(values);
+    first_column_.push_back(first);
+    texts_.push_back(line);
+  }
+
+  std::vector<int> values_;
+  std::vector<std::uint64_t> first_column_;
+  std::vector<std::string_view> texts_;
+};
+
+class DesignChecker {
+ public:
+  DesignChecker(const DesignData& design, const InputTrace& trace, std::string_view text,
+                SheetUse& use, FindingList& out)
+      : d_(design), trace_(trace), lines_(text), use_(use), out_(out),
+        first_(kDesignRecords + 1, 0) {
+    for (std::size_t i = trace_.fields.size(); i > 0; --i) {
+      first_[static_cast<std::size_t>(trace_.fields[i - 1].record)] = i - 1;
+    }
+  }
+
+  void Check() {
+    Reading();
+    Layout();
+    Limits();
+    Values();
+  }
+
+ private:
+  const FieldTrace& Field(int record, int index) const {
+    return trace_.fields[first_[static_cast<std::size_t>(record)] +
+                         static_cast<std::size_t>(index)];
+  }
+  bool WasRead(int record, int index) const {
+    return Field(record, index).state == FieldState::kRead;
+  }
+  static Phrase Ref(const FieldTrace& field) {
+    return DesignFieldReference(field.record, field.index);
+  }
+  bool Used(const FieldTrace& field) { return use_.Uses({field.record, field.index}); }
+  bool Used(int record, int index) { return use_.Uses({record, index}); }
+  // Whether the sheet uses any field from the i-th of the trace on.
+  bool UsedFrom(std::size_t i) {
+    std::vector<DesignFieldId> fields;
+    for (; i < trace_.fields.size(); ++i) {
+      fields.push_back({trace_.fields[i].record, trace_.fields[i].index});
+    }
+    return use_.UsesAny(fields);
+  }
+  const FieldTrace* Before(std::size_t i) const { return i > 0 ? &trace_.fields[i - 1] : nullptr; }
+  static Finding& About(Finding& finding, const FieldTrace& field) {
+    finding.record = field.record;
+    finding.field = field.index;
+    return finding;
+  }
+
+  // Where the reading stopped, at `stop`, the first field not reached: the
+  // place and the sentence of "reading stopped at ...".
+  std::pair<TextPosition, Phrase> Stopped(std::size_t stop) const {
+    const FieldTrace& first = trace_.fields[stop];
+    const FieldTrace* before = Before(stop);
+    if (before != nullptr && before->state == FieldState::kRead && BlankBeforeComma(before->rest)) {
+      return {before->end,
+              {Text::kStoppedAtBlankBeforeComma,
+               {{"text", Quote(before->rest)}, {"field", Ref(first)}}}};
+    }
+    Phrase phrase{Text::kStopped, {{"text", Quote(trace_.stop_text)}, {"field", Ref(first)}}};
+    switch (ReasonOfMiss(before, trace_.stop, trace_.stop_text, trace_.stop_miss)) {
+      case MissReason::kInsideNumber:
+        phrase.text = Text::kStoppedInsideNumber;
+        AddInsideNumber(phrase, *before, Ref(*before));
+        break;
+      case MissReason::kTooLarge:
+        phrase.text = Text::kStoppedTooLarge;
+        break;
+      case MissReason::kNotANumber:
+        phrase.text = Text::kStoppedNotANumber;
+        break;
+      case MissReason::kNone:
+        break;
+    }
+    return {trace_.stop, std::move(phrase)};
+  }
+
+  // Where the reading stopped and how the file ends, records that ended
+  // early, and values whose text went on past what was read.
+  void Reading() {
+    const std::vector<FieldTrace>& fields = trace_.fields;
+    std::set<std::uint64_t> explained;  // where a finding already tells why
+    std::size_t stop = fields.size();
+    while (stop > 0 && fields[stop - 1].state == FieldState::kNotReached) --stop;
+    if (stop < fields.size()) {
+      const FieldTrace& first = fields[stop];
+      if (UsedFrom(stop)) {
+        if (trace_.stop_at_end) {
+          About(out_.Error(trace_.stop, {Text::kFileEndsBefore, {{"field", Ref(first)}}}), first);
+        } else {
+          auto [at, phrase] = Stopped(stop);
+          About(out_.Error(at, std::move(phrase)), first);
+        }
+      } else if (trace_.stop_at_end) {
+        // Nothing the sheet uses is lost, but a file that lacks its last
+        // record very likely lost a line among the records before it.
+        if (!WasRead(kTieRecord, 0)) {
+          About(out_.Error(trace_.stop,
+                           {Text::kFileEndsBeforeLastRecord, {{"record", kDesignRecords}}}),
+                Field(kTieRecord, 0));
+        }
+      } else {
+        auto [at, phrase] = Stopped(stop);
+        About(out_.Warning(at, std::move(phrase)), first);
+      }
+      explained.insert(trace_.stop.offset);
+    } else if (!trace_.stop_at_end) {
+      out_.Warning(trace_.stop, {Text::kFileGoesOnAfterLastRecord,
+                                 {{"record", kDesignRecords}, {"text", Quote(trace_.stop_text)}}});
+      explained.insert(trace_.stop.offset);
+    }
+
+    // Records that ended early while later ones read on. Records that end
+    // one after another at the same place, reading nothing, make one finding.
+    for (std::size_t i = 0; i < stop;) {
+      const int first_record = fields[i].record;
+      int last_record = first_record;
+      std::size_t values = 0;
+      std::size_t missed = stop;
+      std::vector<Phrase> left;
+      std::size_t k = i;
+      for (; k < stop; ++k) {
+        const FieldTrace& field = fields[k];
+        if (field.record != last_record) {
+          // The next record joins only if this one read nothing, and it
+          // ends where this one did, first thing.
+          if (missed == stop || values > 0 || field.state == FieldState::kRead ||
+              field.at.offset != fields[missed].at.offset) {
+            break;
+          }
+          last_record = field.record;
+        }
+        if (field.state == FieldState::kRead) {
+          ++values;
+          continue;
+        }
+        if (missed == stop) missed = k;
+        if (Used(field)) left.push_back(DesignFieldName(field.record, field.index));
+      }
+      const FieldTrace* end = missed < stop ? &fields[missed] : nullptr;
+      const std::string_view after = end != nullptr ? AfterBlanks(end->text) : "";
+      if (end != nullptr && values > 0 && end->miss == Miss::kNoComma && !after.empty() &&
+          StartsNumber(after[0])) {
+        // Values go on on the same line: the next record takes them, and
+        // every value from here on lands a field early.
+        About(out_.Error(end->at, {Text::kRecordEndsCommaMissing,
+                                   {{"record", first_record},
+                                    {"text", Quote(end->text)},
+                                    {"taken", values},
+                                    {"size", k - i}}}),
+              *end);
+        explained.insert(end->at.offset);
+      } else if (end != nullptr && left.empty() && values > 0 && end->miss == Miss::kNoComma &&
+                 (after.empty() || after[0] == '\r' || after[0] == '\n')) {
+        // Only values the sheet does not use are left at 0, but a line
+        // short of a value has very likely lost one of those it holds.
+        About(out_.Warning(end->at, {Text::kRecordEndsShortLine,
+                                     {{"record", first_record},
+                                      {"line", end->at.line},
+                                      {"taken", values},
+                                      {"size", k - i}}}),
+              *end);
+      } else if (!left.empty()) {
+        const FieldTrace& at = fields[missed];
+        const FieldTrace* before = Before(missed);
+        Phrase phrase = RecordsEnded(first_record, last_record, values, k - i,
+                                     ReasonOfMiss(before, at.at, at.text, at.miss));
+        phrase.args.emplace_back("text", Quote(at.text));
+        phrase.args.emplace_back("fields", List(left));
+        if (phrase.text == Text::kRecordEndsAfterInsideNumber ||
+            phrase.text == Text::kRecordEndsBeforeFirstInsideNumber ||
+            phrase.text == Text::kRecordsEndBeforeFirstInsideNumber) {
+          AddInsideNumber(phrase, *before, Ref(*before));
+        }
+        About(out_.Error(at.at, std::move(phrase)), at);
+        explained.insert(at.at.offset);
+      }
+      i = k;
+    }
+
+    for (std::size_t i = 0; i < stop; ++i) {
+      const FieldTrace& field = fields[i];
+      if (field.state != FieldState::kRead || !ContinuesNumber(field.rest) ||
+          explained.count(field.end.offset) > 0 || !UsedFrom(i + 1)) {
+        continue;
+      }
+      About(out_.Error(field.at, PartlyRead(field, Ref(field))), field);
+    }
+  }
+
+  // The sentence for records `first` to `last` that ended after `values` of
+  // their `size` values, for `reason`; the caller adds the quote and fields.
+  static Phrase RecordsEnded(int first, int last, std::size_t values, std::size_t size,
+                             MissReason reason) {
+    // By reason: after some values, before the first value of one record,
+    // before the first values of several.
+    static constexpr std::array<std::array<Text, 3>, 4> kTexts = {{
+        {Text::kRecordEndsAfter, Text::kRecordEndsBeforeFirst, Text::kRecordsEndBeforeFirst},
+        {Text::kRecordEndsAfterInsideNumber, Text::kRecordEndsBeforeFirstInsideNumber,
+         Text::kRecordsEndBeforeFirstInsideNumber},
+        {Text::kRecordEndsAfterTooLarge, Text::kRecordEndsBeforeFirstTooLarge,
+         Text::kRecordsEndBeforeFirstTooLarge},
+        {Text::kRecordEndsAfterNotANumber, Text::kRecordEndsBeforeFirstNotANumber,
+         Text::kRecordsEndBeforeFirstNotANumber},
+    }};
+    const auto& texts = kTexts[static_cast<std::size_t>(reason)];
+    if (first != last) return {texts[2], {{"records", Records(first, last)}}};
+    if (values == 0) return {texts[1], {{"record", first}}};
+    return {texts[0], {{"record", first}, {"taken", values}, {"size", size}}};
+  }
+
+  // Records that take their values from another record's line. In a file
+  // written a record a line, the first record that does not take exactly
+  // the values of a line of its own, while a line later or earlier in the
+  // file would fit, tells a line missing or doubled above it.
+  void Layout() {
+    const std::vector<FieldTrace>& fields = trace_.fields;
+    if (std::all_of(fields.begin(), fields.end(),
+                    [](const FieldTrace& f) { return f.state == FieldState::kRead; }) &&
+        trace_.stop_at_end) {
+      return;  // read as written: no record took another's values
+    }
+    std::vector<int> record_of_line(static_cast<std::size_t>(lines_.count()) + 1, 0);
+    int record = 1;
+    for (; record <= kDesignRecords; ++record) {
+      const int size = DesignRecordSize(record);
+      const FieldTrace& first = Field(record, 0);
+      bool own_line = lines_.Values(first.at.line) == size;
+      for (int i = 0; i < size && own_line; ++i) {
+        const FieldTrace& field = Field(record, i);
+        own_line = field.state == FieldState::kRead && field.at.line == first.at.line &&
+                   field.end.line == first.at.line;
+      }
+      if (!own_line) break;
+      if (first.at.line < record_of_line.size()) {
+        record_of_line[static_cast<std::size_t>(first.at.line)] = record;
+      }
+    }
+    if (record < 2 || record > kDesignRecords) return;
+    const FieldTrace& first = Field(record, 0);
+    const std::uint64_t line = first.at.line;
+    const int held = lines_.Values(line);
+    const int taken = DesignRecordSize(record);
+    if (held == taken || held == 0 || first.at.column != lines_.FirstColumn(line)) return;
+
+    // The lines from this one on that hold values, a few of them.
+    std::vector<int> counts;
+    for (std::uint64_t l = line; l <= static_cast<std::uint64_t>(lines_.count()) && counts.size() < 4;
+         ++l) {
+      if (lines_.Values(l) > 0) counts.push_back(lines_.Values(l));
+    }
+    // Whether those lines hold the values of the records from `from` on,
+    // starting with the `skip`-th line.
+    auto fits = [&](int from, std::size_t skip) {
+      if (counts.size() <= skip) return false;
+      for (std::size_t j = skip; j < counts.size(); ++j) {
+        const int r = from + static_cast<int>(j);
+        if (r < 1 || r > kDesignRecords || DesignRecordSize(r) != counts[j]) return false;
+      }
+      return true;
+    };
+    // This line alone is off (a value too many or too few on it): the
+    // findings of the reading say so.
+    if (fits(record, 1)) return;
+    const bool missing = fits(record + 1, 0);
+    const bool doubled = fits(record - 1, 0);
+    if (!missing && !doubled) return;
+
+    if (doubled && !missing) {
+      // A doubled line goes unnoticed while the records after it take as
+      // many values as the ones before them: look back that far for two
+      // lines alike.
+      for (std::uint64_t l = line; l > 1;) {
+        std::uint64_t previous = l - 1;
+        while (previous > 0 && lines_.Values(previous) == 0) --previous;
+        if (previous == 0) break;
+        if (lines_.TextOf(previous) == lines_.TextOf(l)) {
+          Phrase phrase{Text::kLineRepeated,
+                        {{"line", l},
+                         {"previous", previous},
+                         {"record", record},
+                         {"taken", taken},
+                         {"later", line},
+                         {"held", held}},
+                        held};
+          Finding& finding = out_.Error(TextPosition{0, l, 1}, std::move(phrase));
+          finding.record = record;
+          return;
+        }
+        // Looking further up, the record on the line above took the values
+        // of the record before it without notice: as many as its own.
+        const int r = record_of_line[static_cast<std::size_t>(previous)];
+        if (r < 2 || DesignRecordSize(r) != DesignRecordSize(r - 1)) break;
+        l = previous;
+      }
+    }
+    const Text text = missing && doubled ? Text::kLineMissingOrDoubledAbove
+                      : missing          ? Text::kLineMissingAbove
+                                         : Text::kLineDoubledAbove;
+    Finding& finding = out_.Error(
+        TextPosition{first.at.offset - (first.at.column - 1), line, 1},
+        {text, {{"line", line}, {"held", held}, {"record", record}, {"taken", taken}}, held});
+    finding.record = record;
+  }
+
+  void Limits() {
+    const double width = OverallWidth(d_);
+    if (width > kMaxFootingWidth) {
+      Phrase phrase = std::isfinite(width)
+                          ? Phrase{Text::kTooWide, {{"width", NumberValue(width)}}}
+                          : Phrase{Text::kFarTooWide, {}};
+      phrase.args.emplace_back("limit", NumberValue(kMaxFootingWidth));
+      out_.Error(Field(1, 0).at, std::move(phrase)).record = 1;
+    }
+    const double height = OverallHeight(d_);
+    if (height > kMaxTotalHeight) {
+      Phrase phrase = std::isfinite(height)
+                          ? Phrase{Text::kTooHigh, {{"height", NumberValue(height)}}}
+                          : Phrase{Text::kFarTooHigh, {}};
+      phrase.args.emplace_back("limit", NumberValue(kMaxTotalHeight));
+      out_.Error(Field(2, 0).at, std::move(phrase)).record = 2;
+    }
+  }
+
+  // A warning about a field whose value `value` reads but is hardly meant.
+  void Warn(int record, int index, Text text, std::vector<PhraseArg> more = {}) {
+    const FieldTrace& field = Field(record, index);
+    // A value not read, or read from part of a number, has its finding already.
+    if (field.state != FieldState::kRead || ContinuesNumber(field.rest)) return;
+    Phrase phrase{text, {{"field", Ref(field)}, {"value", NumberValue(field.value)}}};
+    for (PhraseArg& arg : more) phrase.args.push_back(std::move(arg));
+    About(out_.Warning(field.at, std::move(phrase)), field);
+  }
+
+  void Values() {
+    // Lengths that must be positive, and those that must not be negative.
+    const std::array<std::pair<int, int>, 4> positive = {{{1, 1}, {1, 2}, {2, 0}, {2, 1}}};
+    for (const auto& [record, index] : positive) {
+      if (Field(record, index).value <= 0) Warn(record, index, Text::kNotPositive);
+    }
+    const std::array<std::pair<int, int>, 10> not_negative = {
+        {{1, 0}, {3, 0}, {3, 1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 4}, {4, 5}, {5, 0}}};
+    for (const auto& [record, index] : not_negative) {
+      if (Field(record, index).value < 0) Warn(record, index, Text::kNegative);
+    }
+    // The outline and the views: no part of a wall is shorter than a few
+    // centimetres.
+    for (const auto& [record, index] :
+         std::array<std::pair<int, int>, 7>{{{1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {3, 0}, {3, 1}}}) {
+      const double value = Field(record, index).value;
+      if (value > 0 && value < kShortestLength) {
+        Warn(record, index, Text::kLengthBelowMinimum, {{"limit", NumberValue(kShortestLength)}});
+      }
+    }
+    // No cover of a real wall is thinner than a bar.
+    for (int index = 0; index < 7; ++index) {
+      const int record = index < 6 ? 4 : 5;
+      const int place = index < 6 ? index : 0;
+      const double value = Field(record, place).value;
+      if (value > 0 && value < kThinnestCover) {
+        Warn(record, place, Text::kCoverBelowMinimum, {{"limit", NumberValue(kThinnestCover)}});
+      }
+    }
+    // Each cover and the thickness it lies in.
+    struct Cover {
+      int record;
+      int index;
+      std::pair<int, int> thickness;
+    };
+    const std::array<Cover, 7> covers = {{
+        {4, 0, {2, 1}},
+        {4, 1, {2, 1}},
+        {4, 2, {1, 1}},
+        {4, 3, {1, 1}},
+        {4, 4, {1, 1}},
+        {4, 5, {1, 1}},
+        {5, 0, {2, 0}},
+    }};
+    for (const Cover& c : covers) {
+      const auto [record, index] = c.thickness;
+      const double thickness = Field(record, index).value;
+      const double cover = Field(c.record, c.index).value;
+      if (WasRead(record, index) && thickness > 0 && cover >= thickness) {
+        Warn(c.record, c.index, Text::kCoverNotSmaller,
+             {{"thickness", DesignFieldName(record, index)}, {"limit", NumberValue(thickness)}});
+      }
+    }
+    for (int mark = 0; mark < static_cast<int>(kBarMarks.size()); ++mark) Mark(mark);
+    for (const FieldTrace& field : trace_.fields) {
+      if (field.state == FieldState::kRead && std::fabs(field.value) > kLargestValue &&
+          Used(field)) {
+        Warn(field.record, field.index, Text::kBeyondArithmetic,
+             {{"limit", NumberValue(kLargestValue)}});
+      }
+    }
+  }
+
+  // The values of one bar mark, in the segments this sheet uses.
+  void Mark(int m) {
+    const BarArrangement& bar = MarkArrangement(d_, m);
+    const std::string mark(kBarMarks[static_cast<std::size_t>(m)]);
+    const int count_record = kFirstMarkRecord + kRecordsPerMark * m;
+    const int diameters = count_record + 1;
+    const int pitches = count_record + 2;
+    const int pitch_counts = count_record + 3;
+    if ((bar.segment_count < 0 || bar.segment_count > 5) && Used(count_record, 0)) {
+      Warn(count_record, 0, Text::kSegmentCountOutside);
+    }
+    if (bar.diameter[1] == 0 &&
+        std::find(kMainBarMarks.begin(), kMainBarMarks.end(), mark) != kMainBarMarks.end() &&
+        Used(diameters, 0)) {
+      Warn(diameters, 0, Text::kNoBarsOfMark, {{"mark", mark}});
+    }
+    double run = 0;
+    for (int s = 1; s <= 5; ++s) {
+      const auto i = static_cast<std::size_t>(s);
+      const int diameter = bar.diameter[i];
+      const double pitch = bar.pitch[i];
+      if (diameter != 0 && UnitMass(diameter) == 0 && Used(diameters, s - 1)) {
+        Warn(diameters, s - 1, Text::kNoUnitMass);
+      }
+      if (diameter != 0 && pitch <= 0 && Used(pitches, s - 1)) {
+        Warn(pitches, s - 1, Text::kPitchInSegmentWithBars);
+      }
+      if (diameter > 0 && pitch > 0 && pitch <= diameter && Used(pitches, s - 1)) {
+        Warn(pitches, s - 1, Text::kPitchNotAboveDiameter, {{"diameter", diameter}});
+      }
+      if (bar.pitch_count[i] < 0 && Used(pitch_counts, s - 1)) {
+        Warn(pitch_counts, s - 1, Text::kNegative);
+      }
+      run += std::max(0.0, pitch * bar.pitch_count[i]);
+    }
+    if (!(run > kLongestMarkRun)) return;
+    // The run of the segments in use, and the longest of them.
+    run = 0;
+    int longest = 0;
+    double longest_length = 0;
+    for (int s = 1; s <= 5; ++s) {
+      const auto i = static_cast<std::size_t>(s);
+      const double length = std::max(0.0, bar.pitch[i] * bar.pitch_count[i]);
+      if (length == 0 || !(Used(pitches, s - 1) || Used(pitch_counts, s - 1))) continue;
+      run += length;
+      if (length > longest_length) {
+        longest = s;
+        longest_length = length;
+      }
+    }
+    if (!(run > kLongestMarkRun)) return;
+    // The value most likely mistyped: a pitch beyond any a bar is laid at,
+    // else the number of pitches.
+    const bool pitch_off = bar.pitch[static_cast<std::size_t>(longest)] > 1000;
+    const FieldTrace& at = Field(pitch_off ? pitches : pitch_counts, longest - 1);
+    if (at.state != FieldState::kRead) return;
+    About(out_.Warning(at.at, {Text::kMarkTooLong,
+                               {{"mark", mark},
+                                {"length", NumberValue(run)},
+                                {"limit", NumberValue(kLongestMarkRun)}}}),
+          at);
+  }
+
+  const DesignData& d_;
+  const InputTrace& trace_;
+  Lines lines_;
+  SheetUse& use_;
+  FindingList& out_;
+  std::vector<std::size_t> first_;  // the first field of each record
+};
+
+}  // namespace
+
+Phrase DesignFieldName(int record, int index) {
+  static constexpr std::array<std::array<Text, 6>, 5> kOutline = {{
+      {Text::kToeWidth, Text::kWallThickness, Text::kHeelWidth},
+      {Text::kWallHeight, Text::kFootingThickness},
+      {Text::kViewLengthLeft, Text::kViewLengthRight},
+      {Text::kFootingBottomCover, Text::kFootingTopCover, Text::kWallFrontCover,
+       Text::kWallBackCover, Text::kFrontSideCover, Text::kBackSideCover},
+      {Text::kWallTopCover},
+  }};
+  static constexpr std::array<Text, 5> kTies = {Text::kS1Diameter, Text::kS2Diameter,
+                                                Text::kS1Count, Text::kS2Count, Text::kSpare};
+  const auto i = static_cast<std::size_t>(index);
+  if (record >= 1 && record < kFirstMarkRecord) return {kOutline[static_cast<std::size_t>(record - 1)][i]};
+  if (record == kTieRecord) return {kTies[i]};
+  const MarkRecord at = MarkRecordOf(record);
+  const std::string mark(kBarMarks[static_cast<std::size_t>(at.mark)]);
+  switch (at.part) {
+    case 0:
+      return {Text::kSegmentCount, {{"mark", mark}}};
+    case 1:
+      return {Text::kDiameter, {{"mark", mark}, {"segment", index + 1}}};
+    case 2:
+      return {Text::kPitch, {{"mark", mark}, {"segment", index + 1}}};
+    default:
+      return {Text::kPitchCount, {{"mark", mark}, {"segment", index + 1}}};
+  }
+}
+
+Phrase DesignFieldReference(int record, int index) {
+  return {Text::kRecordField, {{"record", record}, {"field", DesignFieldName(record, index)}}};
+}
+
+void CheckDesign(const DesignData& design, const InputTrace& trace, std::string_view text,
+                 SheetUse& use, FindingList& out) {
+  DesignChecker(design, trace, text, use, out).Check();
+}
+
+}  // namespace lwall

@@ -1,0 +1,321 @@
+// Turning what the layer reader did with "GasouL.dat" into findings.
+#include "check/layer_check.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "check/read_reasons.h"
+#include "input/layer_reader.h"
+
+namespace lwall {
+
+namespace {
+
+constexpr std::array<Text, 4> kLayerFields = {Text::kColour, Text::kLinetypeCode, Text::kThickness,
+                                              Text::kName};
+
+// Layer files give the thickness as if it were a line weight, a fraction of
+// a millimetre; DXF takes it as a height above the drawing, so a thickness
+// past this ("035" for 0.35) raises the layer's entities visibly.
+constexpr double kThickestLayer = 2;
+
+// Entries `first` to `last`: "entry 10", "entries 10 and 11", "entries 10 to 12".
+Phrase EntryRange(int first, int last) {
+  if (first == last) return {Text::kEntries, {{"entries", first}}, 1};
+  Phrase numbers = last == first + 1
+                       ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
+                       : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
+  return {Text::kEntries, {{"entries", std::move(numbers)}}, last - first + 1};
+}
+
+// The fields of a layer entry from the `first`-th on: "thickness and name".
+Phrase FieldsFrom(int first) {
+  if (first == 3) return {kLayerFields[3]};
+  if (first == 2) {
+    return {Text::kTwo, {{"first", Phrase{kLayerFields[2]}}, {"second", Phrase{kLayerFields[3]}}}};
+  }
+  return {Text::kRange,
+          {{"first", Phrase{kLayerFields[static_cast<std::size_t>(first)]}},
+           {"last", Phrase{kLayerFields[3]}}}};
+}
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+// Whether one edit (a byte changed, added, dropped, or two neighbours
+// swapped) turns `a` into `b`.
+bool OneEditApart(std::string_view a, std::string_view b) {
+  if (a.size() > b.size()) std::swap(a, b);
+  if (b.size() - a.size() > 1) return false;
+  std::size_t i = 0;
+  while (i < a.size() && a[i] == b[i]) ++i;
+  if (a.size() == b.size()) {
+    if (i == a.size()) return false;  // the same
+    if (a.substr(i + 1) == b.substr(i + 1)) return true;
+    return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] && a.substr(i + 2) == b.substr(i + 2);
+  }
+  return a.substr(i) == b.substr(i + 1);
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+class LayerChecker {
+ public:
+  LayerChecker(const LayerTable& table, const InputTrace& trace, SheetUse& use, FindingList& out)
+      : table_(table), trace_(trace), use_(use), out_(out) {}
+
+  void Check() {
+    const FieldTrace& count = trace_.fields[0];
+    const int declared = static_cast<int>(count.value);
+    bool defined = true;  // whether the file defines layers at all
+    if (count.state != FieldState::kRead) {
+      defined = false;
+      About(count.miss == Miss::kEnd
+                ? out_.Error(count.at, {Text::kLayerCountEnds})
+                : out_.Error(count.at, {Text::kLayerCountDoesNotRead, {{"text", Quote(count.text)}}}),
+            0, -1);
+    } else if (declared < 0) {
+      defined = false;
+      About(out_.Error(count.at, {Text::kLayerCountNegative, {{"count", declared}}}), 0, -1);
+    } else if (declared > kDeclaredLayersHonoured) {
+      About(out_.Error(count.at, {Text::kLayerCountTooLarge,
+                                  {{"count", declared}, {"limit", kDeclaredLayersHonoured}}}),
+            0, -1);
+    }
+    Entries(declared);
+    Numbers();
+    if (defined) {
+      Unread(declared);
+      Names();
+      Undefined();
+    }
+  }
+
+ private:
+  int entries() const {
+    // An absurd file may hold more entries than a trace notes; the count
+    // above 19 is its finding.
+    return static_cast<int>(
+        std::min(table_.layers.size(), (trace_.fields.size() - 1) / kLayerFields.size()));
+  }
+  const FieldTrace& Field(int entry, int index) const {
+    return trace_
+        .fields[1 + 4 * static_cast<std::size_t>(entry - 1) + static_cast<std::size_t>(index)];
+  }
+  const LayerDef& Layer(int entry) const { return table_.layers[static_cast<std::size_t>(entry - 1)]; }
+  bool Complete(int entry) const {
+    for (int k = 0; k < 4; ++k) {
+      if (Field(entry, k).state != FieldState::kRead) return false;
+    }
+    return true;
+  }
+  Phrase Named(int entry) const {
+    if (Field(entry, 3).state != FieldState::kRead) return {Text::kLayerEntry, {{"entry", entry}}};
+    return {Text::kLayerNamed, {{"name", Quote(Layer(entry).name)}}};
+  }
+  static Finding& About(Finding& finding, int entry, int index) {
+    finding.layer_entry = entry;
+    if (index >= 0) finding.field = index;
+    return finding;
+  }
+
+  void Entries(int declared) {
+    const int last = entries();
+    for (int e = 1; e <= last; ++e) {
+      Colour(e);
+      int missed = 4;
+      for (int k = 0; k < 4 && missed == 4; ++k) {
+        if (Field(e, k).state != FieldState::kRead) missed = k;
+      }
+      if (missed == 4) {
+        EntryWarnings(e, Layer(e));
+        continue;
+      }
+      const FieldTrace& at = Field(e, missed);
+      const bool stuck = at.state == FieldState::kNotReached;
+      const bool later = stuck && e < last;
+      if (at.miss == Miss::kEnd && missed == 0) {
+        // Told at the count, where it is mended when an entry was taken out
+        // or the count mistyped.
+        About(out_.Error(trace_.fields[0].at,
+                         {Text::kFewerEntries,
+                          {{"held", e - 1}, {"declared", declared}, {"entries", EntryRange(e, last)}}}),
+              0, -1);
+        return;
+      }
+      Phrase phrase;
+      if (at.miss == Miss::kEnd) {
+        phrase = {later ? Text::kFileEndsInEntryLeavingLater : Text::kFileEndsInEntry,
+                  {{"entry", e}, {"declared", declared}, {"fields", FieldsFrom(missed)}}};
+      } else {
+        phrase = {later ? Text::kEntryDoesNotReadLeavingLater : Text::kEntryDoesNotRead,
+                  {{"entry", e}, {"text", Quote(at.text)}, {"fields", FieldsFrom(missed)}}};
+      }
+      if (later) {
+        phrase.args.emplace_back("entries", EntryRange(e + 1, last));
+      }
+      About(out_.Error(at.at, std::move(phrase)), e, missed);
+      if (stuck) return;
+    }
+    if (declared > last && last >= kDeclaredLayersHonoured) {
+      About(out_.Error(trace_.fields[0].at, {Text::kFewerEntriesThanHonoured,
+                                     {{"held", last}, {"declared", declared}}}),
+            0, -1);
+    }
+  }
+
+  // DXF colours are 1 to 255; 0 and 256 stand for "the block's" and "the
+  // layer's" colour, which a layer's own entities cannot take.
+  void Colour(int e) {
+    const FieldTrace& field = Field(e, 0);
+    if (field.state != FieldState::kRead || ContinuesNumber(field.rest)) return;
+    const int colour = Layer(e).colour;
+    if (colour == 0) {
+      About(out_.Warning(field.at, {Text::kColourByBlock, {{"layer", Named(e)}}}), e, 0);
+    } else if (colour == 256) {
+      About(out_.Warning(field.at, {Text::kColourByLayer, {{"layer", Named(e)}}}), e, 0);
+    } else if (colour < 1 || colour > 255) {
+      About(out_.Error(field.at, {Text::kColourOutside, {{"layer", Named(e)}, {"colour", colour}}}),
+            e, 0);
+    }
+  }
+
+  void EntryWarnings(int e, const LayerDef& layer) {
+    if (LinetypeName(layer.linetype_code).empty()) {
+      About(out_.Warning(Field(e, 1).at,
+                         {e == 1 ? Text::kLinetypeOutsideFirst : Text::kLinetypeOutside,
+                          {{"layer", Named(e)}, {"code", layer.linetype_code}}}),
+            e, 1);
+    }
+    const FieldTrace& thickness = Field(e, 2);
+    if (layer.thickness > kThickestLayer && !ContinuesNumber(thickness.rest)) {
+      About(out_.Warning(thickness.at, {Text::kThicknessAboveMaximum,
+                                        {{"layer", Named(e)},
+                                         {"value", NumberValue(layer.thickness)},
+                                         {"limit", NumberValue(kThickestLayer)}}}),
+            e, 2);
+    }
+    // "0,13" for 0.13: the thickness reads 0 and the name becomes ",13".
+    if (layer.name.size() > 1 && layer.name[0] == ',' && IsDigit(layer.name[1]) &&
+        thickness.end.offset == Field(e, 3).at.offset) {
+      const std::string_view written = std::string_view(thickness.text)
+                                           .substr(0, thickness.text.find_first_of(" \t\r\n"));
+      About(out_.Error(thickness.at, {Text::kDecimalCommaInThickness,
+                                      {{"entry", e},
+                                       {"text", Quote(written)},
+                                       {"read", NumberValue(layer.thickness)},
+                                       {"name", Quote(layer.name)}}}),
+            e, 2);
+      decimal_comma_line_ = thickness.at.line;
+    }
+    const auto [first, inserted] = first_entry_.emplace(layer.name, e);
+    if (!inserted) {
+      About(out_.Warning(Field(e, 3).at,
+                         {Text::kDefinedTwice, {{"layer", Named(e)}, {"first", first->second}}}),
+            e, 3);
+    }
+  }
+
+  // Numbers whose text goes on past what was read: the next read starts
+  // inside them.
+  void Numbers() {
+    for (std::size_t i = 1; i < trace_.fields.size(); ++i) {
+      const FieldTrace& field = trace_.fields[i];
+      if (field.state != FieldState::kRead || field.kind == ValueKind::kWord ||
+          !ContinuesNumber(field.rest)) {
+        continue;
+      }
+      Phrase name{Text::kEntryField,
+                  {{"entry", field.record}, {"field", Phrase{kLayerFields[static_cast<std::size_t>(field.index)]}}}};
+      About(out_.Error(field.at, PartlyRead(field, std::move(name))), field.record, field.index);
+    }
+  }
+
+  // Entries past the declared count, which are never read.
+  void Unread(int declared) {
+    if (trace_.stop_at_end || trace_.stop.line == decimal_comma_line_) return;
+    const bool all_read = std::all_of(trace_.fields.begin(), trace_.fields.end(), [](const FieldTrace& f) {
+      return f.state == FieldState::kRead;
+    });
+    if (!all_read || declared > kDeclaredLayersHonoured) return;
+    out_.Warning(trace_.stop,
+                 {Text::kEntriesAfterCount, {{"count", declared}, {"text", Quote(trace_.stop_text)}}});
+  }
+
+  bool Defines(std::string_view name) const {
+    return std::any_of(table_.layers.begin(), table_.layers.end(),
+                       [&](const LayerDef& layer) { return layer.name == name; });
+  }
+
+  // A name that is no layer of the sheet, but so close to one the file
+  // lacks that it was very likely meant for it.
+  void Names() {
+    const std::vector<std::string>& drawn = use_.layers_drawn_on();
+    std::vector<std::string> missing;
+    for (const std::string& name : drawn) {
+      if (!Defines(name)) missing.push_back(name);
+    }
+    if (missing.empty()) return;
+    for (int e = 1; e <= entries(); ++e) {
+      if (!Complete(e)) continue;
+      const std::string& name = Layer(e).name;
+      if (std::find(drawn.begin(), drawn.end(), name) != drawn.end()) continue;
+      const std::string lower = Lower(name);
+      const std::string* meant = nullptr;
+      Text text = Text::kNameDiffersInCase;
+      for (const std::string& layer : missing) {
+        if (Lower(layer) == lower) {
+          meant = &layer;
+          break;
+        }
+      }
+      if (meant == nullptr) {
+        text = Text::kNameOneEditAway;
+        for (const std::string& layer : missing) {
+          if (OneEditApart(Lower(layer), lower)) {
+            meant = &layer;
+            break;
+          }
+        }
+      }
+      if (meant == nullptr) continue;
+      About(out_.Warning(Field(e, 3).at, {text, {{"name", Quote(name)}, {"meant", Quote(*meant)}}}),
+            e, 3);
+    }
+  }
+
+  void Undefined() {
+    for (const std::string& name : use_.layers_drawn_on()) {
+      if (Defines(name)) continue;
+      out_.Warning({use_.TakesLookFromLayerFile(name) ? Text::kLayerNotDefined
+                                                      : Text::kOwnColourLayerNotDefined,
+                    {{"name", Quote(name)}}});
+    }
+  }
+
+  const LayerTable& table_;
+  const InputTrace& trace_;
+  SheetUse& use_;
+  FindingList& out_;
+  std::map<std::string, int> first_entry_;  // the entry first defining each name
+  std::uint64_t decimal_comma_line_ = 0;
+};
+
+}  // namespace
+
+void CheckLayers(const LayerTable& table, const InputTrace& trace, SheetUse& use,
+                 FindingList& out) {
+  LayerChecker(table, trace, use, out).Check();
+}
+
+}  // namespace lwall
