@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "check/input_check.h"
 #include "driver/sheet.h"
 #include "output/output_stream.h"
 
@@ -143,6 +144,24 @@ void BM_RunProgram(benchmark::State& state, const char* design) {
   SetSheetCounters(state, sheet);
 }
 
+// "lwall --check" on the inputs in memory: both readers with their traces,
+// the sheet drawn once to learn what it uses, and the drawings that answer
+// the check's questions about doubtful values: none for the design as it is
+// (argument 0), a few for the same design with its second line lost (1).
+void BM_CheckInputs(benchmark::State& state, const char* design) {
+  Inputs inputs = Example(design);
+  if (state.range(0) != 0) {
+    const std::size_t second = inputs.design.find('\n') + 1;
+    inputs.design.erase(second, inputs.design.find('\n', second) + 1 - second);
+  }
+  std::size_t findings = 0;
+  for (auto _ : state) {
+    findings = lwall::CheckInputTexts(inputs.design, inputs.layers).findings.size();
+    benchmark::DoNotOptimize(findings);
+  }
+  state.counters["findings"] = static_cast<double>(findings);
+}
+
 // BM_RunProgram/0 is the plain run, /1 the run with --preview.
 BENCHMARK_CAPTURE(BM_DrawSheet, standard, "standard")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawSheetWithPreview, standard, "standard")->Unit(benchmark::kMicrosecond);
@@ -155,6 +174,11 @@ BENCHMARK_CAPTURE(BM_DrawSheet, dense, "dense")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawSheetWithPreview, dense, "dense")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WriteSheetBytes, dense, "dense")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_RunProgram, dense, "dense")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_CheckInputs, standard, "standard")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_CheckInputs, dense, "dense")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
