@@ -242,7 +242,7 @@ class DesignChecker {
       int last_record = first_record;
       std::size_t values = 0;
       std::size_t missed = stop;
-      std::vector<Phrase> left;
+      std::vector<DesignFieldId> unread;
       std::size_t k = i;
       for (; k < stop; ++k) {
         const FieldTrace& field = fields[k];
@@ -260,33 +260,46 @@ class DesignChecker {
           continue;
         }
         if (missed == stop) missed = k;
-        if (Used(field)) left.push_back(DesignFieldName(field.record, field.index));
+        unread.push_back({field.record, field.index});
       }
-      const FieldTrace* end = missed < stop ? &fields[missed] : nullptr;
-      const std::string_view after = end != nullptr ? AfterBlanks(end->text) : "";
-      if (end != nullptr && values > 0 && end->miss == Miss::kNoComma && !after.empty() &&
-          StartsNumber(after[0])) {
+      if (missed == stop) {
+        i = k;
+        continue;
+      }
+      const FieldTrace& at = fields[missed];
+      const std::string_view after = AfterBlanks(at.text);
+      const bool comma_missed = values > 0 && at.miss == Miss::kNoComma;
+      if (comma_missed && !after.empty() && StartsNumber(after[0])) {
         // Values go on on the same line: the next record takes them, and
         // every value from here on lands a field early.
-        About(out_.Error(end->at, {Text::kRecordEndsCommaMissing,
-                                   {{"record", first_record},
-                                    {"text", Quote(end->text)},
-                                    {"taken", values},
-                                    {"size", k - i}}}),
-              *end);
-        explained.insert(end->at.offset);
-      } else if (end != nullptr && left.empty() && values > 0 && end->miss == Miss::kNoComma &&
-                 (after.empty() || after[0] == '\r' || after[0] == '\n')) {
+        Phrase phrase{Text::kRecordEndsCommaMissing,
+                      {{"record", first_record},
+                       {"text", Quote(at.text)},
+                       {"taken", values},
+                       {"size", k - i}}};
+        About(UsedFrom(missed) ? out_.Error(at.at, std::move(phrase))
+                               : out_.Warning(at.at, std::move(phrase)),
+              at);
+        explained.insert(at.at.offset);
+        i = k;
+        continue;
+      }
+      std::vector<Phrase> left;
+      if (use_.UsesAny(unread)) {
+        for (const DesignFieldId field : unread) {
+          if (Used(field.record, field.index)) left.push_back(DesignFieldName(field.record, field.index));
+        }
+      }
+      if (left.empty() && comma_missed && (after.empty() || after[0] == '\r' || after[0] == '\n')) {
         // Only values the sheet does not use are left at 0, but a line
         // short of a value has very likely lost one of those it holds.
-        About(out_.Warning(end->at, {Text::kRecordEndsShortLine,
-                                     {{"record", first_record},
-                                      {"line", end->at.line},
-                                      {"taken", values},
-                                      {"size", k - i}}}),
-              *end);
+        About(out_.Warning(at.at, {Text::kRecordEndsShortLine,
+                                   {{"record", first_record},
+                                    {"line", at.at.line},
+                                    {"taken", values},
+                                    {"size", k - i}}}),
+              at);
       } else if (!left.empty()) {
-        const FieldTrace& at = fields[missed];
         const FieldTrace* before = Before(missed);
         Phrase phrase = RecordsEnded(first_record, last_record, values, k - i,
                                      ReasonOfMiss(before, at.at, at.text, at.miss));
