@@ -218,9 +218,11 @@ class DesignChecker {
         }
       } else if (trace_.stop_at_end) {
         // Nothing the sheet uses is lost, but a file that lacks its last
-        // record very likely lost a line among the records before it.
+        // record very likely lost a line among the records before it: told
+        // at the last line that holds values, where the last records are.
         if (!WasRead(kTieRecord, 0)) {
-          About(out_.Error(trace_.stop,
+          const TextPosition& last = stop > 0 ? fields[stop - 1].at : trace_.stop;
+          About(out_.Error(TextPosition{last.offset - (last.column - 1), last.line, 1},
                            {Text::kFileEndsBeforeLastRecord, {{"record", kDesignRecords}}}),
                 Field(kTieRecord, 0));
         }

@@ -164,7 +164,7 @@ TEST(CheckInputs, ShortRecordsAndTheEndOfTheFile) {
 TEST(CheckInputs, TheEndOfTheDesignFile) {
   const std::string example = testing::ExampleDesignText();
   EXPECT_EQ(DesignFindings(WithoutLine(example, 42)),
-            Findings{"tempoL.dat:42:1: error: the file ends before record 42, its last: the last "
+            Findings{"tempoL.dat:41:1: error: the file ends before record 42, its last: the last "
                      "records shifted?"});
   EXPECT_EQ(DesignFindings(example + "13,13,0,0,0\r\n"),
             Findings{"tempoL.dat:43:1: warning: the file goes on after record 42, its last, at "
