@@ -177,6 +177,9 @@ bool SheetUse::Uses(DesignFieldId field) {
   if (field.record < 1 || field.record > kDesignRecords || field.index < 0 || field.index > 5) {
     return false;
   }
+  // A sheet cut at the bound cannot tell what its uncut part would use:
+  // every value counts as used, so that nothing is passed over.
+  if (sheet_.cut) return true;
   std::int8_t& known = used_[static_cast<std::size_t>(field.record)]
                             [static_cast<std::size_t>(field.index)];
   if (known < 0) {
@@ -191,6 +194,7 @@ bool SheetUse::Uses(DesignFieldId field) {
 }
 
 bool SheetUse::UsesAny(std::span<const DesignFieldId> fields) {
+  if (sheet_.cut) return !fields.empty();
   std::vector<int> key;
   for (const DesignFieldId field : fields) {
     if (field.record < 1 || field.record > kDesignRecords || field.index < 0 || field.index > 5) {

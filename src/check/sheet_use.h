@@ -7,7 +7,9 @@
 // in memory once as the inputs give it, noting the layer of every entity;
 // a field is in use when changing it changes the sheet, found by drawing
 // again with it changed and stopping at the first byte that differs. Each
-// answer is drawn only when asked for, and kept.
+// answer is drawn only when asked for, and kept. A design whose sheet would
+// pass a megabyte, many times the bars of any real wall, is taken to use
+// every value: its drawing is cut there, and the rest of it cannot tell.
 #ifndef LWALL_CHECK_SHEET_USE_H_
 #define LWALL_CHECK_SHEET_USE_H_
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "check/input_check.h"
 #include "conformance/script_grammar.h"
 #include "driver/sheet.h"
 #include "input/byte_source.h"
-#include "input/input_check.h"
 #include "output/output_stream.h"
 #include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
@@ -236,9 +236,11 @@ std::vector<std::string> CheckFace(const InputFiles& files, const SheetRun& plai
         faults.push_back("--check: " + std::to_string(check.findings.size()) +
                          " findings but the summary says " + check.Summary());
       }
-      for (const std::string& finding : check.findings) {
-        if (!finding.starts_with("tempoL.dat") && !finding.starts_with("GasouL.dat")) {
-          faults.push_back("--check: a finding that names no file: " + finding);
+      // Every placeholder of a finding's pattern is filled in.
+      for (const Finding& finding : check.findings) {
+        if (finding.text.empty() || finding.text.find('{') != std::string::npos) {
+          faults.push_back("--check: a finding with its pattern not filled in: " +
+                           FormatFinding(finding, "tempoL.dat", "GasouL.dat"));
         }
       }
       break;
