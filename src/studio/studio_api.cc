@@ -6,14 +6,17 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "check/design_check.h"
+#include "check/input_check.h"
 #include "driver/sheet.h"
 #include "input/byte_source.h"
-#include "input/design_data.h"
-#include "input/input_check.h"
+#include "input/design_reader.h"
+#include "input/design_records.h"
 #include "input/input_trace.h"
-#include "input/layer_table.h"
+#include "input/layer_reader.h"
 #include "output/output_stream.h"
 
 namespace lwall {
@@ -83,65 +86,9 @@ const FieldTrace* FieldAt(const InputTrace& trace, std::string_view file, std::u
   return nullptr;
 }
 
-// The design field a finding's text names first ("record 31, W3 diameter
-// 2, ..."), for a finding whose place holds no field.
-const FieldTrace* FieldNamed(const InputTrace& trace, std::string_view text) {
-  const std::size_t at = text.find("record ");
-  if (at == std::string_view::npos) return nullptr;
-  const std::string_view named = text.substr(at);
-  const FieldTrace* found = nullptr;
-  std::size_t longest = 0;
-  for (const FieldTrace& field : trace.fields) {
-    const std::string name = "record " + std::to_string(field.record) + ", " +
-                             DesignFieldName(field.record, field.index);
-    if (named.starts_with(name) && name.size() > longest) {
-      found = &field;
-      longest = name.size();
-    }
-  }
-  return found;
-}
-
-// One `--check` line, "FILE:LINE:COLUMN: error: TEXT" or "FILE: warning:
-// TEXT", as the page's JSON object.
-struct Finding {
-  std::string severity, file, text;
-  std::uint64_t line = 0, column = 0;
-  int record = -1, field = -1;
-};
-
-Finding ParseFinding(std::string_view line) {
-  Finding f;
-  for (const std::string_view name : {kDesignName, kLayersName}) {
-    if (line.starts_with(name) && line.size() > name.size() && line[name.size()] == ':') {
-      f.file = name;
-      line.remove_prefix(name.size() + 1);
-    }
-  }
-  const auto number = [&line](std::uint64_t& value) {
-    std::size_t digits = 0;
-    while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9') ++digits;
-    if (digits == 0 || digits >= line.size() || line[digits] != ':') return false;
-    std::from_chars(line.data(), line.data() + digits, value);
-    line.remove_prefix(digits + 1);
-    return true;
-  };
-  if (number(f.line)) number(f.column);
-  for (const std::string_view severity : {"error", "warning"}) {
-    const std::string head = " " + std::string(severity) + ": ";
-    if (line.starts_with(head)) {
-      f.severity = severity;
-      line.remove_prefix(head.size());
-    }
-  }
-  f.text = line;
-  return f;
-}
-
 std::string FindingsJson(const Studio& studio) {
-  StringSource design(studio.inputs[Studio::kDesign]);
-  StringSource layers(studio.inputs[Studio::kLayers]);
-  const InputCheck check = CheckInputs(design, layers, kDesignName, kLayersName);
+  const InputCheck check =
+      CheckInputTexts(studio.inputs[Studio::kDesign], studio.inputs[Studio::kLayers]);
   InputTrace design_trace;
   StringSource design_source(studio.inputs[Studio::kDesign]);
   ReadDesignData(design_source, &design_trace);
@@ -153,26 +100,35 @@ std::string FindingsJson(const Studio& studio) {
   AppendJsonBytes(json, check.Summary());
   json += ",\"findings\":[";
   const char* separator = "";
-  for (const std::string& line : check.findings) {
-    Finding f = ParseFinding(line);
-    const bool is_design = f.file == kDesignName;
-    const InputTrace& trace = is_design ? design_trace : layer_trace;
-    const std::string& file = studio.inputs[is_design ? Studio::kDesign : Studio::kLayers];
-    const FieldTrace* field = f.line > 0 ? FieldAt(trace, file, f.line, f.column) : nullptr;
-    if (field == nullptr && is_design) field = FieldNamed(trace, f.text);
-    if (field != nullptr) {
-      f.record = field->record;
-      f.field = field->index;
+  for (const Finding& finding : check.findings) {
+    const bool is_design = finding.file == InputFile::kDesign;
+    // The value a finding is about, or else the field at its place.
+    int record = -1;
+    int index = -1;
+    const std::optional<int> number = is_design ? finding.record : finding.layer_entry;
+    if (number && finding.field) {
+      record = *number;
+      index = *finding.field;
+    } else if (finding.line > 0) {
+      const InputTrace& trace = is_design ? design_trace : layer_trace;
+      const std::string& file = studio.inputs[is_design ? Studio::kDesign : Studio::kLayers];
+      if (const FieldTrace* field = FieldAt(trace, file, finding.line, finding.column)) {
+        record = field->record;
+        index = field->index;
+      }
     }
     json += separator;
     separator = ",";
-    json += "{\"severity\":\"" + f.severity + "\",\"file\":\"" + f.file +
-            "\",\"line\":" + std::to_string(f.line) + ",\"column\":" + std::to_string(f.column) +
-            ",\"record\":" + (f.record < 0 ? "null" : std::to_string(f.record)) +
-            ",\"field\":" + (f.field < 0 ? "null" : std::to_string(f.field)) + ",\"text\":";
-    AppendJsonBytes(json, f.text);
+    json += std::string("{\"severity\":\"") +
+            (finding.severity == Severity::kError ? "error" : "warning") + "\",\"file\":\"" +
+            std::string(is_design ? kDesignName : kLayersName) +
+            "\",\"line\":" + std::to_string(finding.line) +
+            ",\"column\":" + std::to_string(finding.column) +
+            ",\"record\":" + (record < 0 ? "null" : std::to_string(record)) +
+            ",\"field\":" + (index < 0 ? "null" : std::to_string(index)) + ",\"text\":";
+    AppendJsonBytes(json, finding.text);
     json += ",\"line_text\":";
-    AppendJsonBytes(json, line);
+    AppendJsonBytes(json, FormatFinding(finding, kDesignName, kLayersName));
     json += '}';
   }
   return json + "]}";
@@ -233,7 +189,7 @@ void ReadFields(Studio& studio) {
     for (const FieldTrace& field : design.fields) {
       if (field.record != r) continue;
       if (field.index > 0) json += ',';
-      AppendJsonBytes(json, DesignFieldName(r, field.index));
+      AppendJsonBytes(json, Render(DesignFieldName(r, field.index)));
     }
     json += ']';
   }
