@@ -173,31 +173,42 @@ class DesignChecker {
   }
 
   // Where the reading stopped, at `stop`, the first field not reached: the
-  // place and the sentence of "reading stopped at ...".
-  std::pair<TextPosition, Phrase> Stopped(std::size_t stop) const {
+  // sentence of "reading stopped at ...", its place, and the field whose
+  // text is to be mended there (the one before, when the reading stopped
+  // inside its number or at a blank after it).
+  struct Stop {
+    TextPosition at;
+    Phrase phrase;
+    const FieldTrace* field;
+  };
+  Stop Stopped(std::size_t stop) const {
     const FieldTrace& first = trace_.fields[stop];
     const FieldTrace* before = Before(stop);
     if (before != nullptr && before->state == FieldState::kRead && BlankBeforeComma(before->rest)) {
       return {before->end,
               {Text::kStoppedAtBlankBeforeComma,
-               {{"text", Quote(before->rest)}, {"field", Ref(first)}}}};
+               {{"text", Quote(before->rest)}, {"field", Ref(first)}}},
+              before};
     }
-    Phrase phrase{Text::kStopped, {{"text", Quote(trace_.stop_text)}, {"field", Ref(first)}}};
+    Stop result{trace_.stop,
+                {Text::kStopped, {{"text", Quote(trace_.stop_text)}, {"field", Ref(first)}}},
+                &first};
     switch (ReasonOfMiss(before, trace_.stop, trace_.stop_text, trace_.stop_miss)) {
       case MissReason::kInsideNumber:
-        phrase.text = Text::kStoppedInsideNumber;
-        AddInsideNumber(phrase, *before, Ref(*before));
+        result.phrase.text = Text::kStoppedInsideNumber;
+        AddInsideNumber(result.phrase, *before, Ref(*before));
+        result.field = before;
         break;
       case MissReason::kTooLarge:
-        phrase.text = Text::kStoppedTooLarge;
+        result.phrase.text = Text::kStoppedTooLarge;
         break;
       case MissReason::kNotANumber:
-        phrase.text = Text::kStoppedNotANumber;
+        result.phrase.text = Text::kStoppedNotANumber;
         break;
       case MissReason::kNone:
         break;
     }
-    return {trace_.stop, std::move(phrase)};
+    return result;
   }
 
   // Where the reading stopped and how the file ends, records that ended
@@ -213,8 +224,8 @@ class DesignChecker {
         if (trace_.stop_at_end) {
           About(out_.Error(trace_.stop, {Text::kFileEndsBefore, {{"field", Ref(first)}}}), first);
         } else {
-          auto [at, phrase] = Stopped(stop);
-          About(out_.Error(at, std::move(phrase)), first);
+          Stop stopped = Stopped(stop);
+          About(out_.Error(stopped.at, std::move(stopped.phrase)), *stopped.field);
         }
       } else if (trace_.stop_at_end) {
         // Nothing the sheet uses is lost, but a file that lacks its last
@@ -227,8 +238,8 @@ class DesignChecker {
                 Field(kTieRecord, 0));
         }
       } else {
-        auto [at, phrase] = Stopped(stop);
-        About(out_.Warning(at, std::move(phrase)), first);
+        Stop stopped = Stopped(stop);
+        About(out_.Warning(stopped.at, std::move(stopped.phrase)), *stopped.field);
       }
       explained.insert(trace_.stop.offset);
     } else if (!trace_.stop_at_end) {
@@ -307,12 +318,11 @@ class DesignChecker {
                                      ReasonOfMiss(before, at.at, at.text, at.miss));
         phrase.args.emplace_back("text", Quote(at.text));
         phrase.args.emplace_back("fields", List(left));
-        if (phrase.text == Text::kRecordEndsAfterInsideNumber ||
-            phrase.text == Text::kRecordEndsBeforeFirstInsideNumber ||
-            phrase.text == Text::kRecordsEndBeforeFirstInsideNumber) {
-          AddInsideNumber(phrase, *before, Ref(*before));
-        }
-        About(out_.Error(at.at, std::move(phrase)), at);
+        const bool inside = phrase.text == Text::kRecordEndsAfterInsideNumber ||
+                            phrase.text == Text::kRecordEndsBeforeFirstInsideNumber ||
+                            phrase.text == Text::kRecordsEndBeforeFirstInsideNumber;
+        if (inside) AddInsideNumber(phrase, *before, Ref(*before));
+        About(out_.Error(at.at, std::move(phrase)), inside ? *before : at);
         explained.insert(at.at.offset);
       }
       i = k;

@@ -74,9 +74,10 @@ struct Finding {
   // a whole.
   std::uint64_t line = 0;
   std::uint64_t column = 0;
-  // The value it is about, where there is one: a record of the design data
-  // (1 to 42) or an entry of the layer file (0 the count, then 1, 2, ...),
-  // and the value's place in it from 0.
+  // The value it is about, the one to mend, where there is one: a record of
+  // the design data (1 to 42) or an entry of the layer file (0 the count,
+  // then 1, 2, ...), and the value's place in it from 0. A finding about a
+  // whole record or entry has no place in it.
   std::optional<int> record;
   std::optional<int> layer_entry;
   std::optional<int> field;

@@ -83,14 +83,14 @@ class LayerChecker {
       About(count.miss == Miss::kEnd
                 ? out_.Error(count.at, {Text::kLayerCountEnds})
                 : out_.Error(count.at, {Text::kLayerCountDoesNotRead, {{"text", Quote(count.text)}}}),
-            0, -1);
+            0, 0);
     } else if (declared < 0) {
       defined = false;
-      About(out_.Error(count.at, {Text::kLayerCountNegative, {{"count", declared}}}), 0, -1);
+      About(out_.Error(count.at, {Text::kLayerCountNegative, {{"count", declared}}}), 0, 0);
     } else if (declared > kDeclaredLayersHonoured) {
       About(out_.Error(count.at, {Text::kLayerCountTooLarge,
                                   {{"count", declared}, {"limit", kDeclaredLayersHonoured}}}),
-            0, -1);
+            0, 0);
     }
     Entries(declared);
     Numbers();
@@ -150,7 +150,7 @@ class LayerChecker {
         About(out_.Error(trace_.fields[0].at,
                          {Text::kFewerEntries,
                           {{"held", e - 1}, {"declared", declared}, {"entries", EntryRange(e, last)}}}),
-              0, -1);
+              0, 0);
         return;
       }
       Phrase phrase;
@@ -170,7 +170,7 @@ class LayerChecker {
     if (declared > last && last >= kDeclaredLayersHonoured) {
       About(out_.Error(trace_.fields[0].at, {Text::kFewerEntriesThanHonoured,
                                      {{"held", last}, {"declared", declared}}}),
-            0, -1);
+            0, 0);
     }
   }
 

@@ -104,6 +104,11 @@ TEST(Finding, SaysWhichValueItIsAbout) {
   EXPECT_EQ(colour.layer_entry, 3);
   EXPECT_EQ(colour.field, 0);
   EXPECT_EQ(colour.text, Render(colour.message));
+  // A reading that stopped inside a number is about that number.
+  const InputCheck inside = CheckInputTexts("5O0" + design.substr(3), testing::ExampleLayerText());
+  ASSERT_FALSE(inside.findings.empty());
+  EXPECT_EQ(inside.findings[0].record, 1);
+  EXPECT_EQ(inside.findings[0].field, 0);
   // A finding about the file as a whole has no place.
   std::string renamed = testing::ExampleLayerText();
   renamed.replace(renamed.find("D-BMK"), 5, "OTHER");
