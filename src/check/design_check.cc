@@ -43,9 +43,8 @@ Phrase List(const std::vector<Phrase>& items) {
 
 // Records `first` to `last`, two or more: "records 11 and 12".
 Phrase Records(int first, int last) {
-  Phrase numbers = last == first + 1
-                       ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
-                       : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
+  Phrase numbers = last == first + 1 ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
+                                     : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
   return {Text::kRecords, {{"records", std::move(numbers)}}, last - first + 1};
 }
 
@@ -108,7 +107,8 @@ class Lines {
     bool in_value = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
       const char c = line[i];
-      const bool separator = c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+      const bool separator =
+          c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
       if (!separator && !in_value) {
         ++values;
         if (first == 0) first = i + 1;
@@ -130,7 +130,11 @@ class DesignChecker {
  public:
   DesignChecker(const DesignData& design, const InputTrace& trace, std::string_view text,
                 SheetUse& use, FindingList& out)
-      : d_(design), trace_(trace), lines_(text), use_(use), out_(out),
+      : d_(design),
+        trace_(trace),
+        lines_(text),
+        use_(use),
+        out_(out),
         first_(kDesignRecords + 1, 0) {
     for (std::size_t i = trace_.fields.size(); i > 0; --i) {
       first_[static_cast<std::size_t>(trace_.fields[i - 1].record)] = i - 1;
@@ -146,8 +150,8 @@ class DesignChecker {
 
  private:
   const FieldTrace& Field(int record, int index) const {
-    return trace_.fields[first_[static_cast<std::size_t>(record)] +
-                         static_cast<std::size_t>(index)];
+    return trace_
+        .fields[first_[static_cast<std::size_t>(record)] + static_cast<std::size_t>(index)];
   }
   bool WasRead(int record, int index) const {
     return Field(record, index).state == FieldState::kRead;
@@ -300,7 +304,8 @@ class DesignChecker {
       std::vector<Phrase> left;
       if (use_.UsesAny(unread)) {
         for (const DesignFieldId field : unread) {
-          if (Used(field.record, field.index)) left.push_back(DesignFieldName(field.record, field.index));
+          if (Used(field.record, field.index))
+            left.push_back(DesignFieldName(field.record, field.index));
         }
       }
       if (left.empty() && comma_missed && (after.empty() || after[0] == '\r' || after[0] == '\n')) {
@@ -395,8 +400,8 @@ class DesignChecker {
 
     // The lines from this one on that hold values, a few of them.
     std::vector<int> counts;
-    for (std::uint64_t l = line; l <= static_cast<std::uint64_t>(lines_.count()) && counts.size() < 4;
-         ++l) {
+    for (std::uint64_t l = line;
+         l <= static_cast<std::uint64_t>(lines_.count()) && counts.size() < 4; ++l) {
       if (lines_.Values(l) > 0) counts.push_back(lines_.Values(l));
     }
     // Whether those lines hold the values of the records from `from` on,
@@ -456,9 +461,8 @@ class DesignChecker {
   void Limits() {
     const double width = OverallWidth(d_);
     if (width > kMaxFootingWidth) {
-      Phrase phrase = std::isfinite(width)
-                          ? Phrase{Text::kTooWide, {{"width", NumberValue(width)}}}
-                          : Phrase{Text::kFarTooWide, {}};
+      Phrase phrase = std::isfinite(width) ? Phrase{Text::kTooWide, {{"width", NumberValue(width)}}}
+                                           : Phrase{Text::kFarTooWide, {}};
       phrase.args.emplace_back("limit", NumberValue(kMaxFootingWidth));
       out_.Error(Field(1, 0).at, std::move(phrase)).record = 1;
     }
@@ -495,8 +499,8 @@ class DesignChecker {
     }
     // The outline and the views: no part of a wall is shorter than a few
     // centimetres.
-    for (const auto& [record, index] :
-         std::array<std::pair<int, int>, 7>{{{1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {3, 0}, {3, 1}}}) {
+    for (const auto& [record, index] : std::array<std::pair<int, int>, 7>{
+             {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {3, 0}, {3, 1}}}) {
       const double value = Field(record, index).value;
       if (value > 0 && value < kShortestLength) {
         Warn(record, index, Text::kLengthBelowMinimum, {{"limit", NumberValue(kShortestLength)}});
@@ -630,7 +634,8 @@ Phrase DesignFieldName(int record, int index) {
   static constexpr std::array<Text, 5> kTies = {Text::kS1Diameter, Text::kS2Diameter,
                                                 Text::kS1Count, Text::kS2Count, Text::kSpare};
   const auto i = static_cast<std::size_t>(index);
-  if (record >= 1 && record < kFirstMarkRecord) return {kOutline[static_cast<std::size_t>(record - 1)][i]};
+  if (record >= 1 && record < kFirstMarkRecord)
+    return {kOutline[static_cast<std::size_t>(record - 1)][i]};
   if (record == kTieRecord) return {kTies[i]};
   const MarkRecord at = MarkRecordOf(record);
   const std::string mark(kBarMarks[static_cast<std::size_t>(at.mark)]);

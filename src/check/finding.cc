@@ -8,8 +8,7 @@ namespace lwall {
 PhraseArg::PhraseArg(std::string_view name, std::string text)
     : placeholder(name), value(std::move(text)) {}
 
-PhraseArg::PhraseArg(std::string_view name, const char* text)
-    : placeholder(name), value(text) {}
+PhraseArg::PhraseArg(std::string_view name, const char* text) : placeholder(name), value(text) {}
 
 PhraseArg::PhraseArg(std::string_view name, Phrase nested) : placeholder(name) {
   phrase.push_back(std::move(nested));
@@ -17,10 +16,9 @@ PhraseArg::PhraseArg(std::string_view name, Phrase nested) : placeholder(name) {
 
 std::string Render(const Phrase& phrase, const Catalog* catalog) {
   const TextPattern pattern = PatternOf(phrase.text);
-  const std::string_view form =
-      catalog != nullptr      ? catalog->Translate(pattern, phrase.count)
-      : pattern.many.empty() || phrase.count == 1 ? pattern.one
-                                                  : pattern.many;
+  const std::string_view form = catalog != nullptr ? catalog->Translate(pattern, phrase.count)
+                                : pattern.many.empty() || phrase.count == 1 ? pattern.one
+                                                                            : pattern.many;
   std::string out;
   std::size_t at = 0;
   while (at < form.size()) {

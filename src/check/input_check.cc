@@ -45,8 +45,9 @@ std::string InputCheck::Summary(const Catalog* catalog) const {
   const Phrase warnings_phrase{Text::kWarnings, {{"count", warnings}}, warnings};
   if (warnings == 0) return Render(errors_phrase, catalog);
   if (errors == 0) return Render(warnings_phrase, catalog);
-  return Render({Text::kErrorsAndWarnings, {{"errors", errors_phrase}, {"warnings", warnings_phrase}}},
-                catalog);
+  return Render(
+      {Text::kErrorsAndWarnings, {{"errors", errors_phrase}, {"warnings", warnings_phrase}}},
+      catalog);
 }
 
 InputCheck CheckInputs(ByteSource& design, ByteSource& layers) {

@@ -25,9 +25,8 @@ constexpr double kThickestLayer = 2;
 // Entries `first` to `last`: "entry 10", "entries 10 and 11", "entries 10 to 12".
 Phrase EntryRange(int first, int last) {
   if (first == last) return {Text::kEntries, {{"entries", first}}, 1};
-  Phrase numbers = last == first + 1
-                       ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
-                       : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
+  Phrase numbers = last == first + 1 ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
+                                     : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
   return {Text::kEntries, {{"entries", std::move(numbers)}}, last - first + 1};
 }
 
@@ -60,7 +59,8 @@ bool OneEditApart(std::string_view a, std::string_view b) {
   if (a.size() == b.size()) {
     if (i == a.size()) return false;  // the same
     if (a.substr(i + 1) == b.substr(i + 1)) return true;
-    return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] && a.substr(i + 2) == b.substr(i + 2);
+    return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] &&
+           a.substr(i + 2) == b.substr(i + 2);
   }
   return a.substr(i) == b.substr(i + 1);
 }
@@ -80,9 +80,9 @@ class LayerChecker {
     bool defined = true;  // whether the file defines layers at all
     if (count.state != FieldState::kRead) {
       defined = false;
-      About(count.miss == Miss::kEnd
-                ? out_.Error(count.at, {Text::kLayerCountEnds})
-                : out_.Error(count.at, {Text::kLayerCountDoesNotRead, {{"text", Quote(count.text)}}}),
+      About(count.miss == Miss::kEnd ? out_.Error(count.at, {Text::kLayerCountEnds})
+                                     : out_.Error(count.at, {Text::kLayerCountDoesNotRead,
+                                                             {{"text", Quote(count.text)}}}),
             0, 0);
     } else if (declared < 0) {
       defined = false;
@@ -112,7 +112,9 @@ class LayerChecker {
     return trace_
         .fields[1 + 4 * static_cast<std::size_t>(entry - 1) + static_cast<std::size_t>(index)];
   }
-  const LayerDef& Layer(int entry) const { return table_.layers[static_cast<std::size_t>(entry - 1)]; }
+  const LayerDef& Layer(int entry) const {
+    return table_.layers[static_cast<std::size_t>(entry - 1)];
+  }
   bool Complete(int entry) const {
     for (int k = 0; k < 4; ++k) {
       if (Field(entry, k).state != FieldState::kRead) return false;
@@ -147,9 +149,10 @@ class LayerChecker {
       if (at.miss == Miss::kEnd && missed == 0) {
         // Told at the count, where it is mended when an entry was taken out
         // or the count mistyped.
-        About(out_.Error(trace_.fields[0].at,
-                         {Text::kFewerEntries,
-                          {{"held", e - 1}, {"declared", declared}, {"entries", EntryRange(e, last)}}}),
+        About(out_.Error(
+                  trace_.fields[0].at,
+                  {Text::kFewerEntries,
+                   {{"held", e - 1}, {"declared", declared}, {"entries", EntryRange(e, last)}}}),
               0, 0);
         return;
       }
@@ -168,8 +171,8 @@ class LayerChecker {
       if (stuck) return;
     }
     if (declared > last && last >= kDeclaredLayersHonoured) {
-      About(out_.Error(trace_.fields[0].at, {Text::kFewerEntriesThanHonoured,
-                                     {{"held", last}, {"declared", declared}}}),
+      About(out_.Error(trace_.fields[0].at,
+                       {Text::kFewerEntriesThanHonoured, {{"held", last}, {"declared", declared}}}),
             0, 0);
     }
   }
@@ -208,8 +211,8 @@ class LayerChecker {
     // "0,13" for 0.13: the thickness reads 0 and the name becomes ",13".
     if (layer.name.size() > 1 && layer.name[0] == ',' && IsDigit(layer.name[1]) &&
         thickness.end.offset == Field(e, 3).at.offset) {
-      const std::string_view written = std::string_view(thickness.text)
-                                           .substr(0, thickness.text.find_first_of(" \t\r\n"));
+      const std::string_view written =
+          std::string_view(thickness.text).substr(0, thickness.text.find_first_of(" \t\r\n"));
       About(out_.Error(thickness.at, {Text::kDecimalCommaInThickness,
                                       {{"entry", e},
                                        {"text", Quote(written)},
@@ -236,7 +239,8 @@ class LayerChecker {
         continue;
       }
       Phrase name{Text::kEntryField,
-                  {{"entry", field.record}, {"field", Phrase{kLayerFields[static_cast<std::size_t>(field.index)]}}}};
+                  {{"entry", field.record},
+                   {"field", Phrase{kLayerFields[static_cast<std::size_t>(field.index)]}}}};
       About(out_.Error(field.at, PartlyRead(field, std::move(name))), field.record, field.index);
     }
   }
@@ -244,12 +248,12 @@ class LayerChecker {
   // Entries past the declared count, which are never read.
   void Unread(int declared) {
     if (trace_.stop_at_end || trace_.stop.line == decimal_comma_line_) return;
-    const bool all_read = std::all_of(trace_.fields.begin(), trace_.fields.end(), [](const FieldTrace& f) {
-      return f.state == FieldState::kRead;
-    });
+    const bool all_read =
+        std::all_of(trace_.fields.begin(), trace_.fields.end(),
+                    [](const FieldTrace& f) { return f.state == FieldState::kRead; });
     if (!all_read || declared > kDeclaredLayersHonoured) return;
-    out_.Warning(trace_.stop,
-                 {Text::kEntriesAfterCount, {{"count", declared}, {"text", Quote(trace_.stop_text)}}});
+    out_.Warning(trace_.stop, {Text::kEntriesAfterCount,
+                               {{"count", declared}, {"text", Quote(trace_.stop_text)}}});
   }
 
   bool Defines(std::string_view name) const {

@@ -13,8 +13,7 @@ namespace lwall {
 
 // `table` and `trace` are what the reader made of the file; `use` tells
 // which layers the sheet draws on.
-void CheckLayers(const LayerTable& table, const InputTrace& trace, SheetUse& use,
-                 FindingList& out);
+void CheckLayers(const LayerTable& table, const InputTrace& trace, SheetUse& use, FindingList& out);
 
 }  // namespace lwall
 

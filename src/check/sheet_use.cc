@@ -180,8 +180,8 @@ bool SheetUse::Uses(DesignFieldId field) {
   // A sheet cut at the bound cannot tell what its uncut part would use:
   // every value counts as used, so that nothing is passed over.
   if (sheet_.cut) return true;
-  std::int8_t& known = used_[static_cast<std::size_t>(field.record)]
-                            [static_cast<std::size_t>(field.index)];
+  std::int8_t& known =
+      used_[static_cast<std::size_t>(field.record)][static_cast<std::size_t>(field.index)];
   if (known < 0) {
     known = 0;
     for (int change = 0; change < kChanges && known == 0; ++change) {
@@ -200,8 +200,8 @@ bool SheetUse::UsesAny(std::span<const DesignFieldId> fields) {
     if (field.record < 1 || field.record > kDesignRecords || field.index < 0 || field.index > 5) {
       continue;
     }
-    const std::int8_t known = used_[static_cast<std::size_t>(field.record)]
-                                   [static_cast<std::size_t>(field.index)];
+    const std::int8_t known =
+        used_[static_cast<std::size_t>(field.record)][static_cast<std::size_t>(field.index)];
     if (known == 1) return true;
     if (known < 0) key.push_back(field.record * 8 + field.index);
   }
@@ -220,7 +220,8 @@ bool SheetUse::UsesAny(std::span<const DesignFieldId> fields) {
   // A group whose change leaves the sheet alone is taken as unused field by
   // field; the changes of two fields that undo each other are not looked for.
   if (!differs) {
-    for (const int k : key) used_[static_cast<std::size_t>(k / 8)][static_cast<std::size_t>(k % 8)] = 0;
+    for (const int k : key)
+      used_[static_cast<std::size_t>(k / 8)][static_cast<std::size_t>(k % 8)] = 0;
   }
   return differs;
 }

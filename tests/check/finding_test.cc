@@ -78,9 +78,9 @@ TEST(Finding, ATranslationIsMadeOfWholePatterns) {
 }
 
 TEST(Finding, SaysWhichValueItIsAbout) {
-  const InputCheck check = CheckInputTexts(
-      testing::ExampleDesignText(),
-      testing::ExampleLayerText() + "\n");  // the layer file as it is
+  const InputCheck check =
+      CheckInputTexts(testing::ExampleDesignText(),
+                      testing::ExampleLayerText() + "\n");  // the layer file as it is
   EXPECT_TRUE(check.findings.empty());
   const std::string design = testing::ExampleDesignText();
   const std::size_t line19 = design.find("16,16,16");

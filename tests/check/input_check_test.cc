@@ -96,7 +96,8 @@ TEST(CheckInputs, AWellFormedDesignInAnyLayoutHasNoFindings) {
   std::string plain_ends = example;  // LF only, a tab after each comma, blanks at line ends
   plain_ends.erase(std::remove(plain_ends.begin(), plain_ends.end(), '\r'), plain_ends.end());
   std::string tabbed;
-  for (const char c : plain_ends) tabbed += c == ',' ? std::string(",\t") : c == '\n' ? " \n" : std::string(1, c);
+  for (const char c : plain_ends)
+    tabbed += c == ',' ? std::string(",\t") : c == '\n' ? " \n" : std::string(1, c);
   for (const std::string& design :
        {one_line, spread, tabbed, "\n\n" + example + "\n\n",
         WithLines(example, {{1, "0,300,2200"}, {2, "2600,400"}}),
@@ -174,9 +175,10 @@ TEST(CheckInputs, TheEndOfTheDesignFile) {
                      "\",0\\r\\n\": the last records shifted?"});
   // Garbage among the values the sheet does not use stops the reading all
   // the same.
-  EXPECT_EQ(DesignFindings({{42, "13,13,x"}}),
-            Findings{"tempoL.dat:42:7: warning: reading stopped at \"x\\r\\n\": record 42, S1 count "
-                     "and every later value stay 0"});
+  EXPECT_EQ(
+      DesignFindings({{42, "13,13,x"}}),
+      Findings{"tempoL.dat:42:7: warning: reading stopped at \"x\\r\\n\": record 42, S1 count "
+               "and every later value stay 0"});
 }
 
 TEST(CheckInputs, ARecordThatTakesItsValuesFromAnotherLine) {
@@ -334,12 +336,13 @@ TEST(CheckInputs, LayerColours) {
 }
 
 TEST(CheckInputs, LayerNamesThatMissTheSheetsLayers) {
-  EXPECT_EQ(LayerFindings({{4, "3 1 0.18 D-STR-DlM"}}),
-            (Findings{"GasouL.dat:4:10: warning: layer \"D-STR-DlM\" is not one the sheet draws on, "
-                      "but one edit away from \"D-STR-DIM\", which the file does not define: is "
-                      "\"D-STR-DIM\" meant?",
-                      "GasouL.dat: warning: layer \"D-STR-DIM\" is drawn on but not defined: its "
-                      "entities take the previous layer's colour"}));
+  EXPECT_EQ(
+      LayerFindings({{4, "3 1 0.18 D-STR-DlM"}}),
+      (Findings{"GasouL.dat:4:10: warning: layer \"D-STR-DlM\" is not one the sheet draws on, "
+                "but one edit away from \"D-STR-DIM\", which the file does not define: is "
+                "\"D-STR-DIM\" meant?",
+                "GasouL.dat: warning: layer \"D-STR-DIM\" is drawn on but not defined: its "
+                "entities take the previous layer's colour"}));
   EXPECT_EQ(LayerFindings({{4, "3 1 0.18 d-str-dim"}})[0],
             "GasouL.dat:4:10: warning: layer \"d-str-dim\" is not one the sheet draws on, but "
             "differs only in case from \"D-STR-DIM\", which the file does not define: is "
@@ -350,9 +353,9 @@ TEST(CheckInputs, LayerNamesThatMissTheSheetsLayers) {
         << name;
   }
   // A layer of the user's own beside the sheet's is none of the sheet's.
-  EXPECT_EQ(LayerFindings(WithLines(testing::ExampleLayerText(), {{1, "10"}}) +
-                          "3 1 0.18 D-STR-DIM2\n"),
-            Findings{});
+  EXPECT_EQ(
+      LayerFindings(WithLines(testing::ExampleLayerText(), {{1, "10"}}) + "3 1 0.18 D-STR-DIM2\n"),
+      Findings{});
 }
 
 TEST(CheckInputs, LayerEntriesPastTheCountAndDecimalCommas) {
