@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, whatever of lwall's build and test tools this
-# Debian machine lacks. Usage: install-deps.sh [--tests | --benchmark]
+# Debian machine lacks. Usage: install-deps.sh [--tests | --benchmark | --windows]
+#   --tests      also what the tests need or use when they can
+#   --benchmark  also Google Benchmark and valgrind
+#   --windows    also the MinGW-w64 cross compiler that builds lwall.exe
 set -euo pipefail
 
 need=()
@@ -30,6 +33,9 @@ fi
 if [ "${1:-}" = "--benchmark" ]; then
   [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
   command -v valgrind >/dev/null 2>&1 || need+=(valgrind)
+fi
+if [ "${1:-}" = "--windows" ]; then
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || need+=(g++-mingw-w64-x86-64-posix)
 fi
 
 if [ ${#need[@]} -gt 0 ] || [ ${#optional[@]} -gt 0 ]; then
