@@ -59,7 +59,11 @@ std::FILE* CreateNewFile(const std::string& path) {
 }
 
 bool RenameOver(const std::string& from, const std::string& to) {
-  return std::rename(from.c_str(), to.c_str()) == 0;
+  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+  // Onto a directory that is not empty, rename says ENOTEMPTY.
+  const int error = errno;
+  errno = KindOf(to) == PathKind::kDirectory ? EISDIR : error;
+  return false;
 }
 
 bool RemoveFile(const std::string& path) {

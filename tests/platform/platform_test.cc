@@ -49,6 +49,22 @@ TEST(Files, JoinedPathsAndWhatTheyName) {
   std::FILE* opened = OpenFile(file, "rb");
   ASSERT_NE(opened, nullptr);
   std::fclose(opened);
+  // A new file is new, or nothing; a file renamed over another replaces it,
+  // never a directory.
+  errno = 0;
+  EXPECT_EQ(CreateNewFile(file), nullptr);
+  EXPECT_EQ(errno, EEXIST);
+  const std::string fresh = file + ".new";
+  std::FILE* created = CreateNewFile(fresh);
+  ASSERT_NE(created, nullptr);
+  std::fputs("2", created);
+  std::fclose(created);
+  EXPECT_FALSE(RenameOver(fresh, dir.path().string()));
+  EXPECT_EQ(errno, EISDIR);
+  EXPECT_TRUE(RenameOver(fresh, file));
+  EXPECT_EQ(dir.Read("tempoL.dat"), "2");
+  EXPECT_FALSE(RemoveFile(fresh));
+
   // A directory opens as no file, to read or to write.
   for (const char* mode : {"rb", "wb"}) {
     errno = 0;

@@ -69,6 +69,8 @@ for example in "$root"/examples/*/; do
   name=$(basename "$example")
   cases+=("ex-$name|file|ex-$name|" "ex-$name-preview|file|.|--preview|ex-$name-preview|--portable-dxf|--schedule")
 done
+# Once more: the new picture now replaces the one there.
+cases+=("preview-again|file|.|--preview|ex-standard-preview")
 # Run by the Windows build alone.
 windows_cases=(
   "trailing|file|.|trailing\\"
@@ -155,7 +157,7 @@ for example in "$root"/examples/*/; do
   expect_status "ex-$(basename "$example")" 0
   expect_status "ex-$(basename "$example")-preview" 0
 done
-for n in help version check; do expect_status $n 0; done
+for n in help version check preview-again; do expect_status $n 0; done
 expect_status japanese-arg 0
 expect_status japanese-cwd 0
 expect_status trailing 0
