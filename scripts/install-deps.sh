@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, whatever of lwall's build and test tools this
-# Debian machine lacks. Usage: install-deps.sh [--tests | --benchmark]
+# Debian machine lacks. Usage: install-deps.sh [--tests | --benchmark | --windows]
+#   --tests      also what the tests need or use when they can
+#   --benchmark  also Google Benchmark and valgrind
+#   --windows    also the MinGW-w64 cross compiler that builds lwall.exe
 set -euo pipefail
 
 need=()
 command -v cmake >/dev/null 2>&1 || need+=(cmake)
 command -v g++ >/dev/null 2>&1 || need+=(g++)
 command -v make >/dev/null 2>&1 || need+=(make)
-# Wanted but not vital: without it the reader conformance test reports a
-# skip.
+# Wanted but not vital: without them the reader conformance test reports a
+# skip, and the Windows build is not tested.
 optional=()
 if [ "${1:-}" = "--tests" ]; then
   [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
@@ -26,10 +29,19 @@ if [ "${1:-}" = "--tests" ]; then
   command -v npm >/dev/null 2>&1 || optional+=(npm)
   # The sheet's Japanese texts in the studio's screenshot.
   fc-list :lang=ja 2>/dev/null | grep -q . || optional+=(fonts-ipafont-gothic)
+  # The Windows build and the 64-bit wine its tests run it under; without
+  # them those tests are skipped.
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || optional+=(g++-mingw-w64-x86-64-posix)
+  if ! command -v wine >/dev/null 2>&1 || ! [ -e /usr/lib/wine/wine64 ]; then
+    optional+=(wine wine64)
+  fi
 fi
 if [ "${1:-}" = "--benchmark" ]; then
   [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
   command -v valgrind >/dev/null 2>&1 || need+=(valgrind)
+fi
+if [ "${1:-}" = "--windows" ]; then
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || need+=(g++-mingw-w64-x86-64-posix)
 fi
 
 if [ ${#need[@]} -gt 0 ] || [ ${#optional[@]} -gt 0 ]; then

@@ -4,11 +4,12 @@
 # optimised, without sanitizers, and runs there the tests whose faults an
 # optimiser could bring out (the golden sheets, the readers and the DXF and
 # script checks); then builds the whole suite with clang, optimised, and runs
-# it again: the source owes nothing to one compiler. Last, where emscripten,
+# it again: the source owes nothing to one compiler. Then, where emscripten,
 # chromium and npm are at hand, builds the browser studio and tests the page
 # in headless chromium against the command line (LWALL_STUDIO_SCREENSHOT
 # names where its picture of the page goes; build-test/studio.png unless
-# set).
+# set). Last, where MinGW-w64 and wine are to be had, the Windows build is
+# cross-compiled and run under wine against the Linux one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -50,4 +51,13 @@ if command -v emcc >/dev/null 2>&1 && [ -x /usr/bin/chromium ] && command -v npm
     node --test tests/studio/studio_test.mjs
 else
   echo "studio test skipped: it needs emscripten, /usr/bin/chromium and npm"
+fi
+
+# The Windows build under wine, against the Linux build just tested.
+if command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 && command -v wine >/dev/null 2>&1; then
+  bash scripts/build-windows.sh --tests
+  bash tests/windows/wine_test.sh build-windows/lwall.exe \
+    build-windows/tests/windows/case_runner.exe build-clang/lwall
+else
+  echo "skipped: the Windows build's tests (no MinGW-w64 cross compiler or no wine)"
 fi

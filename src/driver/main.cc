@@ -1,17 +1,17 @@
 // lwall: draws the reinforcement sheet of an L-shaped retaining wall from
 // "tempoL.dat" and "GasouL.dat" into "Lwall.dxf" and "tempoL.scr", in the
 // current directory or in the directories named on the command line.
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "driver/exit_status.h"
 #include "driver/messages.h"
 #include "driver/options.h"
 #include "driver/sheet.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -19,12 +19,16 @@ namespace {
 // "not a directory" for what a mistyped DIR gives, the C library's own
 // words for anything else (a path too long, a loop of links, no permission).
 std::string NotADirectory(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return "no such directory\n";
-    return std::string(std::strerror(errno)) + "\n";
+  switch (lwall::platform::KindOf(path)) {
+    case lwall::platform::PathKind::kDirectory:
+      return "";
+    case lwall::platform::PathKind::kOther:
+      return "not a directory\n";
+    case lwall::platform::PathKind::kNone:
+      break;
   }
-  return S_ISDIR(info.st_mode) ? "" : "not a directory\n";
+  if (errno == ENOENT || errno == ENOTDIR) return "no such directory\n";
+  return std::string(std::strerror(errno)) + "\n";
 }
 
 int RunOne(const lwall::Options& options, const std::string& directory,
@@ -37,7 +41,15 @@ int RunOne(const lwall::Options& options, const std::string& directory,
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const lwall::ParsedCommandLine parsed = lwall::ParseCommandLine(argc, argv);
+  // The arguments in the form the platform opens files by, handed to the
+  // parser as an argv of its own.
+  std::vector<std::string> arguments = lwall::platform::Arguments(argc, argv);
+  std::string name = argc > 0 ? argv[0] : "lwall";
+  std::vector<char*> words{name.data()};
+  for (std::string& argument : arguments) words.push_back(argument.data());
+  words.push_back(nullptr);
+  const lwall::ParsedCommandLine parsed =
+      lwall::ParseCommandLine(static_cast<int>(words.size()) - 1, words.data());
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "lwall: %s\n%s", parsed.error.c_str(), lwall::UsageHint().c_str());
     return lwall::kExitUsage;
@@ -49,7 +61,7 @@ int main(int argc, char* argv[]) {
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? lwall::kExitOk : lwall::kExitUntold;
   }
 
-  lwall::MessageOut messages(stdout, lwall::MessagesInUtf8For(stdout));
+  lwall::MessageOut messages(stdout, lwall::platform::MessagesInUtf8(stdout));
   // A message (or a --check report) that could not be printed leaves the
   // user without what the run had to say: that is no success either.
   const auto told = [&](int status) {

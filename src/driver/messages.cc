@@ -1,32 +1,11 @@
 // Printing the program's messages.
 #include "driver/messages.h"
 
-#include <langinfo.h>
-#include <unistd.h>
+#include <optional>
 
-#include <clocale>
-
-#include "common/shift_jis.h"
+#include "platform/platform.h"
 
 namespace lwall {
-
-bool MessagesInUtf8(bool to_terminal, std::string_view codeset) {
-  if (!to_terminal) return false;
-  // nl_langinfo spells it "UTF-8"; some systems say "utf8".
-  std::string name;
-  for (const char c : codeset) {
-    if (c != '-' && c != '_') name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  }
-  return name == "UTF8";
-}
-
-bool MessagesInUtf8For(std::FILE* out) {
-  if (isatty(fileno(out)) == 0) return false;
-  // Only the character type is taken from the environment: numbers are
-  // read and printed by the program's own code, whatever the locale.
-  if (std::setlocale(LC_CTYPE, "") == nullptr) return false;
-  return MessagesInUtf8(true, nl_langinfo(CODESET));
-}
 
 void MessageOut::Print(std::string_view message) {
   Write(message, prefix_);
@@ -37,21 +16,23 @@ void MessageOut::PrintUnprefixed(std::string_view message) {
 }
 
 void MessageOut::Write(std::string_view message, std::string_view prefix) {
-  // The prefix is a directory name as the user typed it: it is not
-  // converted with the message.
-  const std::string converted = utf8_ ? ShiftJisToUtf8(message) : std::string();
-  std::string_view text = utf8_ ? std::string_view(converted) : message;
+  // The prefix is a directory name as the user gave it: it is not converted
+  // with the message, only put into the messages' encoding where the system
+  // needs that.
+  const std::optional<std::string> converted =
+      utf8_ ? platform::ShiftJisToUtf8(message) : std::optional<std::string>();
+  std::string_view text = converted ? std::string_view(*converted) : message;
+  const bool in_utf8 = converted.has_value();
+  const std::string lead = prefix.empty() ? "" : platform::ArgumentInMessages(prefix, in_utf8);
   std::string lines;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
-    lines += prefix;
+    lines += lead;
     lines += text.substr(0, length);
     text.remove_prefix(length);
   }
-  if (std::fwrite(lines.data(), 1, lines.size(), out_) != lines.size() || std::fflush(out_) != 0) {
-    ok_ = false;
-  }
+  if (!platform::WriteMessage(out_, lines, in_utf8)) ok_ = false;
 }
 
 }  // namespace lwall

@@ -1,11 +1,12 @@
 // Where the program's messages go: standard output, one line each, with the
 // directory in front when several are drawn in one call, and in UTF-8 when a
-// person reads them on a UTF-8 terminal.
+// person reads them in UTF-8 (platform::MessagesInUtf8).
 //
 // The messages are written as Shift-JIS bytes, like every Japanese text of
 // the program: the programs that call lwall and read its output expect them
-// so. A Linux terminal shows those bytes as garbage, so there, and only
-// there, they are converted.
+// so. A UTF-8 terminal or console shows those bytes as garbage, so there, and
+// only there, they are converted; where no converter can be had they go out
+// as Shift-JIS all the same, as a pipe gets them.
 #ifndef LWALL_DRIVER_MESSAGES_H_
 #define LWALL_DRIVER_MESSAGES_H_
 
@@ -14,14 +15,6 @@
 #include <string_view>
 
 namespace lwall {
-
-// Whether messages are converted to UTF-8: only for a terminal whose locale
-// uses UTF-8 (`codeset` as nl_langinfo(CODESET) names it).
-bool MessagesInUtf8(bool to_terminal, std::string_view codeset);
-
-// Decides MessagesInUtf8 for `out` from the terminal and the locale of the
-// environment.
-bool MessagesInUtf8For(std::FILE* out);
 
 class MessageOut {
  public:

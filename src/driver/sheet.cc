@@ -90,6 +90,8 @@ class PictureSink : public EntitySink {
   // Why the picture cannot be written, if it cannot.
   std::optional<RunFailure> failure() const {
     if (too_large_) return TooLarge(RunFile::kPreview, out_);
+    // Its texts would all be missing: not a picture of the sheet.
+    if (svg_ && !svg_->converted()) return RunFailure{FailureKind::kNoConverter, RunFile::kPreview};
     return std::nullopt;
   }
 
@@ -279,8 +281,14 @@ int RunInDirectory(const std::string& directory, const RunOptions& options, Mess
   // 5. The schedule's data, for every sheet written whole, whatever became
   // of its picture: the files never disagree with the sheet beside them.
   if (sheet_written && schedule) {
-    WriteBeside(directory, RunFile::kBars, schedule->bars, outcome);
-    WriteBeside(directory, RunFile::kMaterials, schedule->materials, outcome);
+    for (const auto& [file, contents] : {std::pair{RunFile::kBars, &schedule->bars},
+                                         {RunFile::kMaterials, &schedule->materials}}) {
+      if (*contents) {
+        WriteBeside(directory, file, **contents, outcome);
+      } else {
+        outcome.Add({FailureKind::kNoConverter, file});
+      }
+    }
   }
   return Tell(outcome, messages);
 }

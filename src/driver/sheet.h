@@ -18,10 +18,11 @@
 namespace lwall {
 
 // The bar schedule and the materials table as CSV data: the contents of
-// Lwall-bars.csv and Lwall-materials.csv.
+// Lwall-bars.csv and Lwall-materials.csv; nothing in either when the
+// system has no Shift-JIS converter for their texts.
 struct ScheduleFiles {
-  std::string bars;
-  std::string materials;
+  std::optional<std::string> bars;
+  std::optional<std::string> materials;
 };
 
 // Where a sheet goes: Lwall.dxf and tempoL.scr, the two files every run

@@ -5,12 +5,13 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "common/number_format.h"
 #include "common/sheet_frame.h"
-#include "common/shift_jis.h"
 #include "output/dxf_tables.h"
+#include "platform/platform.h"
 
 namespace lwall {
 
@@ -110,7 +111,7 @@ void AppendNumber(std::string& out, double value) {
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // The character that begins at `utf8[i]`, and its length in bytes. The texts
-// come from ShiftJisToUtf8, which makes valid UTF-8 of any bytes; a sequence
+// come from the Shift-JIS converter, which makes valid UTF-8 of any bytes; a sequence
 // cut short all the same reads as U+FFFD.
 char32_t CharacterAt(std::string_view utf8, std::size_t i, std::size_t& length) {
   const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -131,15 +132,14 @@ bool Showable(char32_t c) {
   return c <= 0xD7FF || (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000;
 }
 
-// Shift-JIS bytes as XML character data or an attribute value.
-void AppendEscaped(std::string& out, std::string_view shift_jis) {
+// A text, converted to UTF-8, as XML character data or an attribute value.
+void AppendEscaped(std::string& out, std::string_view utf8) {
   static constexpr std::pair<char32_t, std::string_view> kEntities[] = {
       {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&apos;"}};
-  const std::string utf8 = ShiftJisToUtf8(shift_jis);
   std::size_t length = 0;
   for (std::size_t i = 0; i < utf8.size(); i += length) {
     const char32_t c = CharacterAt(utf8, i, length);
-    std::string_view piece = Showable(c) ? std::string_view(utf8).substr(i, length) : kReplacement;
+    std::string_view piece = Showable(c) ? utf8.substr(i, length) : kReplacement;
     for (const auto& [markup, entity] : kEntities) {
       if (c == markup) piece = entity;
     }
@@ -147,9 +147,9 @@ void AppendEscaped(std::string& out, std::string_view shift_jis) {
   }
 }
 
-// A layer name as a class token (the rule is in the header).
-void AppendClassToken(std::string& out, std::string_view layer) {
-  const std::string utf8 = ShiftJisToUtf8(layer);
+// A layer name, converted to UTF-8, as a class token (the rule is in the
+// header).
+void AppendClassToken(std::string& out, std::string_view utf8) {
   const auto kept = [](char32_t c) {
     if (c >= 0x80) {  // not the non-ASCII blanks, nor the mark of damage
       return Showable(c) && c != 0xA0 && !(c >= 0x2000 && c <= 0x200F) &&
@@ -212,6 +212,16 @@ void SvgWriter::Finish() {
   out_.Line(scratch_);
 }
 
+std::string_view SvgWriter::Utf8(std::string_view shift_jis) {
+  std::optional<std::string> utf8 = platform::ShiftJisToUtf8(shift_jis);
+  if (!utf8) {
+    converted_ = false;
+    utf8.emplace();  // the text is left out of a picture that is given up
+  }
+  converted_text_ = std::move(*utf8);
+  return converted_text_;
+}
+
 std::string_view SvgWriter::LayerLinetype(std::string_view layer) const {
   // As the layer table of the DXF file writes it; a reader takes the first
   // layer of a name that occurs twice.
@@ -227,7 +237,7 @@ void SvgWriter::EnterLayer(std::string_view layer) {
   scratch_.clear();
   if (group_open_) scratch_ += "</g>\n";
   scratch_ += "<g class=\"";
-  AppendClassToken(scratch_, layer);
+  AppendClassToken(scratch_, Utf8(layer));
   scratch_ += "\">";
   out_.Line(scratch_);
   group_open_ = true;
@@ -321,7 +331,7 @@ void SvgWriter::OnText(const TextRecord& text) {
     s += ")\"";
   }
   s += " xml:space=\"preserve\">";
-  AppendEscaped(s, text.text);
+  AppendEscaped(s, Utf8(text.text));
   s += "</text>";
   out_.PlainLine(s);
 }

@@ -28,7 +28,9 @@
 // Texts and layer names are input and may hold any bytes: they are converted
 // from Shift-JIS, characters that XML 1.0 forbids or that are control
 // characters become U+FFFD, and the five markup characters are escaped, so the
-// picture is well-formed XML whatever the layer file holds.
+// picture is well-formed XML whatever the layer file holds. A system without a
+// Shift-JIS converter cannot show them at all: the writer then says it has
+// not converted every text, and the picture is not worth keeping.
 #ifndef LWALL_OUTPUT_SVG_WRITER_H_
 #define LWALL_OUTPUT_SVG_WRITER_H_
 
@@ -54,6 +56,9 @@ class SvgWriter : public EntitySink {
   // Closes the open layer group and the document; nothing may follow.
   void Finish();
 
+  // False once a text or layer name could not be converted to UTF-8.
+  bool converted() const { return converted_; }
+
  private:
   // Opens a new group when `layer` differs from the layer of the group open.
   void EnterLayer(std::string_view layer);
@@ -61,6 +66,8 @@ class SvgWriter : public EntitySink {
   // DXF layer table names it ("CONTINUOUS" when the layer is unknown).
   std::string_view LayerLinetype(std::string_view layer) const;
   void AppendPoint(std::string_view x_name, std::string_view y_name, Point p);
+  // `shift_jis` in UTF-8, valid until the next call.
+  std::string_view Utf8(std::string_view shift_jis);
 
   OutputStream& out_;
   const LayerTable& layers_;
@@ -68,6 +75,8 @@ class SvgWriter : public EntitySink {
   std::string group_layer_;
   std::string_view group_linetype_;  // the open group's layer linetype
   std::string scratch_;              // one element, reused to spare allocations
+  std::string converted_text_;
+  bool converted_ = true;
 };
 
 }  // namespace lwall

@@ -9,7 +9,7 @@
 
 #include <cstddef>
 
-#include "common/shift_jis.h"
+#include "platform/platform.h"
 
 // Decodes `size` bytes at `text` into at most `capacity` bytes of UTF-8 at
 // `out`; returns how many it wrote, or -1 when the bytes are not all valid.
@@ -25,7 +25,7 @@ EM_JS(int, lwall_decode_shift_jis, (const char* text, int size, char* out, int c
 });
 // clang-format on
 
-namespace lwall {
+namespace lwall::platform {
 
 namespace {
 
@@ -50,7 +50,7 @@ bool IsLeadByte(unsigned char byte) {
 
 }  // namespace
 
-std::string ShiftJisToUtf8(std::string_view text) {
+std::optional<std::string> ShiftJisToUtf8(std::string_view text) {
   std::string out;
   bool ascii = true;
   for (const char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
@@ -74,4 +74,4 @@ std::string ShiftJisToUtf8(std::string_view text) {
   return out;
 }
 
-}  // namespace lwall
+}  // namespace lwall::platform

@@ -2,7 +2,7 @@
 #include "tables/schedule_csv.h"
 
 #include "common/japanese_texts.h"
-#include "common/shift_jis.h"
+#include "platform/platform.h"
 
 namespace lwall {
 
@@ -14,8 +14,10 @@ constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";  // U+3000 in UTF
 // A text of the sheet (Shift-JIS bytes, like every text the program draws)
 // as a cell: in UTF-8, without the blanks that right-align a number or
 // centre a label in its cell on the sheet ("  2.2", "　計　").
+// Empty when there is no converter, which the files' callers learn from
+// Converts() first.
 std::string Cell(std::string_view sheet_text) {
-  std::string text = ShiftJisToUtf8(sheet_text);
+  std::string text = platform::ShiftJisToUtf8(sheet_text).value_or("");
   for (bool trimmed = true; trimmed;) {
     trimmed = false;
     for (const std::string_view blank : {std::string_view(" "), kIdeographicSpace}) {
@@ -30,6 +32,12 @@ std::string Cell(std::string_view sheet_text) {
     }
   }
   return text;
+}
+
+// Whether the sheet's Japanese texts convert here at all: the converter is
+// there for every text or for none.
+bool Converts() {
+  return platform::ShiftJisToUtf8(ja::kKind).has_value();
 }
 
 // A heading of the sheet with the unit it prints below it.
@@ -60,7 +68,8 @@ std::string CsvRecord(std::initializer_list<std::string_view> fields) {
   return record;
 }
 
-std::string BarScheduleCsv(const ScheduleTables& tables) {
+std::optional<std::string> BarScheduleCsv(const ScheduleTables& tables) {
+  if (!Converts()) return std::nullopt;
   std::string file(kByteOrderMark);
   file += CsvRecord({Cell(ja::kKind), Cell(ja::kShape), Cell(ja::kDiameter), Cell(ja::kCount),
                      WithUnit(ja::kLength, "(mm)"), WithUnit(ja::kL1, "(mm)"),
@@ -83,7 +92,8 @@ std::string BarScheduleCsv(const ScheduleTables& tables) {
   return file;
 }
 
-std::string MaterialsCsv(const MaterialsCells& m) {
+std::optional<std::string> MaterialsCsv(const MaterialsCells& m) {
+  if (!Converts()) return std::nullopt;
   std::string file(kByteOrderMark);
   file += CsvRecord(
       {Cell(ja::kKind), Cell(ja::kItem), Cell(ja::kUnit), Cell(ja::kQuantity), Cell(ja::kRemarks)});

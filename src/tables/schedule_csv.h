@@ -9,6 +9,7 @@
 #define LWALL_TABLES_SCHEDULE_CSV_H_
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,13 +20,14 @@ namespace lwall {
 // One row per bar mark in the sheet's order (W1 ... S2) with the columns of
 // the bending schedule and then the masses of the mass table; then one row
 // per diameter of the materials table's steel rows, ascending, and the
-// total mass.
-std::string BarScheduleCsv(const ScheduleTables& tables);
+// total mass. Nothing when the system has no Shift-JIS converter: the
+// headings could not be written.
+std::optional<std::string> BarScheduleCsv(const ScheduleTables& tables);
 
 // The materials table's rows, top to bottom: kind, part, unit, quantity,
 // remark, each as the sheet shows it (the end formwork's area stands in the
-// remarks column there, and so here).
-std::string MaterialsCsv(const MaterialsCells& materials);
+// remarks column there, and so here). Nothing without a Shift-JIS converter.
+std::optional<std::string> MaterialsCsv(const MaterialsCells& materials);
 
 // One record: the fields separated by commas, a field quoted (its quotes
 // doubled) when it holds a comma, a quote or a line break; ends with CR LF.

@@ -67,14 +67,6 @@ TEST(ParseCommandLine, RefusalsSayWhy) {
   EXPECT_EQ(Parse({"dir"}).error, "");
 }
 
-TEST(MessagesInUtf8, OnlyOnAUtf8Terminal) {
-  EXPECT_TRUE(MessagesInUtf8(true, "UTF-8"));
-  EXPECT_TRUE(MessagesInUtf8(true, "utf8"));
-  EXPECT_FALSE(MessagesInUtf8(false, "UTF-8"));  // redirected or piped
-  EXPECT_FALSE(MessagesInUtf8(true, "ANSI_X3.4-1968"));
-  EXPECT_FALSE(MessagesInUtf8(true, "EUC-JP"));
-}
-
 std::string Printed(bool utf8, const std::string& prefix, const std::string& message) {
   std::FILE* file = std::tmpfile();
   MessageOut out(file, utf8);
@@ -97,10 +89,12 @@ TEST(MessageOut, PrefixesEveryLineAndConvertsOnlyTheMessage) {
 }
 
 // The refused wall's message as a terminal in `locale` shows it; the
-// program runs on a pseudo-terminal made by script(1).
-std::string OnATerminal(const TempDir& dir, const std::string& locale) {
+// program runs on a pseudo-terminal made by script(1), with `environment`.
+std::string OnATerminal(const TempDir& dir, const std::string& locale,
+                        const std::string& environment = "") {
   const std::string out = dir.path().string() + ".tty";
-  const std::string command = "cd '" + dir.path().string() + "' && LC_ALL=" + locale +
+  const std::string command = "cd '" + dir.path().string() + "' && " + environment +
+                              " LC_ALL=" + locale +
                               " script -qec '" LWALL_BINARY "' /dev/null > '" + out + "' 2>&1";
   if (std::system(command.c_str()) == -1) return "";
   const std::string text = testing::ReadFileText(out);
@@ -117,6 +111,9 @@ TEST(Program, JapaneseMessagesReadOnAUtf8Terminal) {
   EXPECT_TRUE(OnATerminal(dir, "C.UTF-8").starts_with("\xE5\xB9\x85"))
       << OnATerminal(dir, "C.UTF-8");
   EXPECT_TRUE(OnATerminal(dir, "C").starts_with("\x95\x9D"));
+  // Without a converter the terminal gets what a pipe gets.
+  EXPECT_TRUE(
+      OnATerminal(dir, "C.UTF-8", testing::WithoutShiftJisConverter()).starts_with("\x95\x9D"));
   EXPECT_TRUE(RunProgramIn(dir).output.starts_with("\x95\x9D"));  // redirected
 }
 

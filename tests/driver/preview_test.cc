@@ -85,5 +85,20 @@ TEST(Preview, APictureThatCannotBeWrittenIsToldAndTheEarlierOneStays) {
   EXPECT_EQ(blocked.output, "can't create Lwall.svg\n");
 }
 
+TEST(Preview, APictureWithoutItsJapaneseTextsIsNoSuccess) {
+  TempDir dir;
+  dir.CopyExample();
+  dir.Write("Lwall.svg", "earlier picture");
+  const ProgramResult result = RunProgramWithoutShiftJisConverter(dir, {"--preview"});
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.output, "can't write Lwall.svg: no Shift-JIS converter\n");
+  // The sheet is whole; the earlier picture stays.
+  EXPECT_EQ(dir.Read("Lwall.dxf"),
+            ReadFileText(LWALL_TESTS_DIR "/driver/golden/standard/Lwall.dxf"));
+  EXPECT_EQ(dir.Read("tempoL.scr"),
+            ReadFileText(LWALL_TESTS_DIR "/driver/golden/standard/tempoL.scr"));
+  EXPECT_EQ(dir.Read("Lwall.svg"), "earlier picture");
+}
+
 }  // namespace
 }  // namespace lwall::testing

@@ -178,5 +178,18 @@ TEST(Schedule, AFileThatCannotBeMadeIsToldWithItsOwnStatus) {
   }
 }
 
+TEST(Schedule, WithoutAShiftJisConverterNoDataFileIsWritten) {
+  TempDir dir;
+  dir.CopyExample();
+  const ProgramResult result = RunProgramWithoutShiftJisConverter(dir, {"--schedule"});
+  EXPECT_EQ(result.status, 6);
+  EXPECT_EQ(result.output,
+            "can't write Lwall-bars.csv: no Shift-JIS converter\n"
+            "can't write Lwall-materials.csv: no Shift-JIS converter\n");
+  EXPECT_FALSE(dir.Has(kBars) || dir.Has(kMaterials));
+  EXPECT_EQ(dir.Read("Lwall.dxf"),
+            ReadFileText(LWALL_TESTS_DIR "/driver/golden/standard/Lwall.dxf"));
+}
+
 }  // namespace
 }  // namespace lwall::testing

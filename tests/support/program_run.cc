@@ -95,4 +95,16 @@ ProgramResult RunProgramWithFileLimit(const TempDir& dir, const std::vector<std:
   return Run(dir, args, "trap '' XFSZ; ulimit -f " + std::to_string(max_file_bytes / 512) + " && ");
 }
 
+std::string WithoutShiftJisConverter() {
+  const char* sanitizer = std::getenv("ASAN_OPTIONS");
+  std::string options = sanitizer != nullptr ? sanitizer : "";
+  options += (options.empty() ? "" : ":") + std::string("verify_asan_link_order=0");
+  return "LD_PRELOAD=" + Quoted(LWALL_NO_CP932_SHIM) + " ASAN_OPTIONS=" + Quoted(options);
+}
+
+ProgramResult RunProgramWithoutShiftJisConverter(const TempDir& dir,
+                                                 const std::vector<std::string>& args) {
+  return Run(dir, args, "export " + WithoutShiftJisConverter() + "; ");
+}
+
 }  // namespace lwall::testing

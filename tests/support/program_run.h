@@ -40,6 +40,13 @@ ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& a
 // write past it fails as on a full disk.
 ProgramResult RunProgramWithFileLimit(const TempDir& dir, const std::vector<std::string>& args,
                                       long max_file_bytes);
+// The same with no Shift-JIS converter to be had: a shim that takes it away
+// is preloaded into the program.
+ProgramResult RunProgramWithoutShiftJisConverter(const TempDir& dir,
+                                                 const std::vector<std::string>& args);
+// The environment words ("NAME=value ...") that preload the shim, allowed
+// ahead of the sanitizer's runtime, for a command of a test's own.
+std::string WithoutShiftJisConverter();
 
 }  // namespace lwall::testing
 

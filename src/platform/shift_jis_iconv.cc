@@ -1,18 +1,18 @@
-// Code page 932 to UTF-8 through the C library's iconv.
-#include "common/shift_jis.h"
-
+// Code page 932 to UTF-8 through the C library's iconv, on POSIX systems.
 #include <iconv.h>
 
 #include <cerrno>
 
-namespace lwall {
+#include "platform/platform.h"
+
+namespace lwall::platform {
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // One conversion descriptor per call: conversions are rare (a message, a
-// picture) and a descriptor kept between calls would be shared state.
+// picture's texts) and a descriptor kept between calls would be shared state.
 class Converter {
  public:
   Converter() : cd_(iconv_open("UTF-8", "CP932")) {}
@@ -30,24 +30,15 @@ class Converter {
 
 }  // namespace
 
-std::string ShiftJisToUtf8(std::string_view text) {
-  std::string out;
+std::optional<std::string> ShiftJisToUtf8(std::string_view text) {
   // Plain ASCII needs no conversion and is most of what is converted.
   bool ascii = true;
   for (const char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
   if (ascii) return std::string(text);
 
   Converter converter;
-  if (!converter.ok()) {  // no CP932 tables: keep ASCII, mark the rest
-    for (const char c : text) {
-      if (static_cast<unsigned char>(c) < 0x80) {
-        out += c;
-      } else {
-        out += kReplacement;
-      }
-    }
-    return out;
-  }
+  if (!converter.ok()) return std::nullopt;
+  std::string out;
   out.reserve(text.size() * 3 / 2 + 4);
   char* in = const_cast<char*>(text.data());
   std::size_t in_left = text.size();
@@ -68,4 +59,4 @@ std::string ShiftJisToUtf8(std::string_view text) {
   return out;
 }
 
-}  // namespace lwall
+}  // namespace lwall::platform
