@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -30,7 +29,7 @@ ParsedCommandLine Parse(std::vector<std::string> args) {
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
-  return ParseCommandLine(static_cast<int>(args.size()), argv.data());
+  return ParseCommandLine(static_cast<int>(args.size()), argv.data(), Catalog());
 }
 
 TEST(ParseCommandLine, OptionsAndDirectoriesInAnyOrder) {
@@ -96,27 +95,15 @@ TEST(MessageOut, PrefixesEveryLineAndConvertsOnlyTheMessage) {
             "\xC3\xA9: \xE5\xB9\x85\xE3\x81\xAE\xE5\x88\xB6\xE9\x99\x90\n");
 }
 
-// The refused wall's message as a terminal in `locale` shows it; the
-// program runs on a pseudo-terminal made by script(1).
-std::string OnATerminal(const TempDir& dir, const std::string& locale) {
-  const std::string out = dir.path().string() + ".tty";
-  const std::string command = "cd '" + dir.path().string() + "' && LC_ALL=" + locale +
-                              " script -qec '" LWALL_BINARY "' /dev/null > '" + out + "' 2>&1";
-  if (std::system(command.c_str()) == -1) return "";
-  const std::string text = testing::ReadFileText(out);
-  std::filesystem::remove(out);
-  return text;
-}
-
 TEST(Program, JapaneseMessagesReadOnAUtf8Terminal) {
-  if (std::system("command -v script > /dev/null") != 0) GTEST_SKIP() << "no script(1)";
+  if (!testing::HaveScript()) GTEST_SKIP() << "no script(1)";
   TempDir dir;
   dir.CopyExample();
   dir.Write("tempoL.dat", "1000,1000,1000\n");
   // "幅" in UTF-8 on a UTF-8 terminal; Shift-JIS bytes anywhere else.
-  EXPECT_TRUE(OnATerminal(dir, "C.UTF-8").starts_with("\xE5\xB9\x85"))
-      << OnATerminal(dir, "C.UTF-8");
-  EXPECT_TRUE(OnATerminal(dir, "C").starts_with("\x95\x9D"));
+  const std::string utf8 = testing::RunProgramOnTerminal(dir, {}, {"LC_ALL=C.UTF-8"}).output;
+  EXPECT_TRUE(utf8.starts_with("\xE5\xB9\x85")) << utf8;
+  EXPECT_TRUE(testing::RunProgramOnTerminal(dir, {}, {"LC_ALL=C"}).output.starts_with("\x95\x9D"));
   EXPECT_TRUE(RunProgramIn(dir).output.starts_with("\x95\x9D"));  // redirected
 }
 
