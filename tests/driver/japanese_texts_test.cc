@@ -89,6 +89,9 @@ TEST(JapaneseTexts, UsageErrorsInTheLocalesCodesetPipedAndOnATerminal) {
   EXPECT_EQ(RunProgramIn(dir, {"--p"}, {"LANG=en_US.UTF-8", "LANGUAGE=fr:ja"}).errors,
             Utf8(u8"lwall: オプション '--p' は不明か、あいまいです\n"
                  u8"詳しくは 'lwall --help' を実行してください。\n"));
+  EXPECT_EQ(RunProgramIn(dir, {"--check", "--preview"}, {kUtf8}).errors,
+            Utf8(u8"lwall: --check はファイルを書き出さないので、--preview とは併用できません\n"
+                 u8"詳しくは 'lwall --help' を実行してください。\n"));
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 
   if (!testing::HaveScript()) GTEST_SKIP() << "no script(1): no terminal to try";
