@@ -29,18 +29,26 @@ bool MessagesInUtf8For(std::FILE* out) {
 }
 
 void MessageOut::Print(std::string_view message) {
-  Write(message, prefix_);
+  Write(message, prefix_, utf8_);
 }
 
 void MessageOut::PrintUnprefixed(std::string_view message) {
-  Write(message, "");
+  Write(message, "", utf8_);
 }
 
-void MessageOut::Write(std::string_view message, std::string_view prefix) {
+void MessageOut::PrintText(std::string_view text) {
+  Write(text, prefix_, false);
+}
+
+void MessageOut::PrintTextUnprefixed(std::string_view text) {
+  Write(text, "", false);
+}
+
+void MessageOut::Write(std::string_view message, std::string_view prefix, bool convert) {
   // The prefix is a directory name as the user typed it: it is not
   // converted with the message.
-  const std::string converted = utf8_ ? ShiftJisToUtf8(message) : std::string();
-  std::string_view text = utf8_ ? std::string_view(converted) : message;
+  const std::string converted = convert ? ShiftJisToUtf8(message) : std::string();
+  std::string_view text = convert ? std::string_view(converted) : message;
   std::string lines;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');

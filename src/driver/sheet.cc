@@ -311,8 +311,8 @@ int CheckDirectory(const std::string& directory, MessageOut& messages) {
   // the form editors jump to; the summary takes the directory prefix.
   std::string findings;
   for (const std::string& finding : check.findings) findings += finding + "\n";
-  messages.PrintUnprefixed(findings);
-  messages.Print(check.Summary() + "\n");
+  messages.PrintTextUnprefixed(findings);
+  messages.PrintText(check.Summary() + "\n");
   return check.findings.empty() ? kExitOk : kExitFindings;
 }
 

@@ -107,6 +107,25 @@ TEST(Program, JapaneseMessagesReadOnAUtf8Terminal) {
   EXPECT_TRUE(RunProgramIn(dir).output.starts_with("\x95\x9D"));  // redirected
 }
 
+TEST(Program, ACheckOnAUtf8TerminalNamesItsFolderAsTyped) {
+  if (!testing::HaveScript()) GTEST_SKIP() << "no script(1)";
+  TempDir root;
+  const std::string folder = "\xE5\xA3\x81";  // "壁" in UTF-8
+  std::filesystem::create_directory(root.path() / folder);
+  for (const char* file : {"tempoL.dat", "GasouL.dat"}) {
+    std::filesystem::copy_file(std::filesystem::path(LWALL_EXAMPLES_DIR) / "standard" / file,
+                               root.path() / folder / file);
+  }
+  std::string design = root.Read(folder + "/tempoL.dat");
+  design.replace(0, 1, "x");
+  root.Write(folder + "/tempoL.dat", design);
+  // The report is no Shift-JIS message: the path in it is not converted.
+  const ProgramResult shown =
+      testing::RunProgramOnTerminal(root, {"--check", folder}, {"LC_ALL=C.UTF-8"});
+  EXPECT_EQ(shown.status, 1);
+  EXPECT_TRUE(shown.output.starts_with(folder + "/tempoL.dat:1:1: error: ")) << shown.output;
+}
+
 TEST(Program, HelpAndVersion) {
   TempDir dir;
   const ProgramResult help = RunProgramIn(dir, {"--help"});
