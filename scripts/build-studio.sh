@@ -11,6 +11,8 @@ command -v emcc >/dev/null 2>&1 || need+=(emscripten)
 command -v node >/dev/null 2>&1 || need+=(nodejs)
 command -v cmake >/dev/null 2>&1 || need+=(cmake)
 command -v make >/dev/null 2>&1 || need+=(make)
+# The core carries the message catalogs, compiled by gettext's tools.
+command -v msgfmt >/dev/null 2>&1 && command -v msgconv >/dev/null 2>&1 || need+=(gettext)
 [ -d /usr/share/nodejs/acorn ] || need+=(node-acorn)
 if [ ${#need[@]} -gt 0 ]; then
   sudo=""

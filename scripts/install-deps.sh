@@ -10,6 +10,8 @@ need=()
 command -v cmake >/dev/null 2>&1 || need+=(cmake)
 command -v g++ >/dev/null 2>&1 || need+=(g++)
 command -v make >/dev/null 2>&1 || need+=(make)
+# msgfmt and msgconv compile the catalogs of po/ into the program.
+command -v msgfmt >/dev/null 2>&1 && command -v msgconv >/dev/null 2>&1 || need+=(gettext)
 # Wanted but not vital: without them the reader conformance test reports a
 # skip, and the Windows build is not tested.
 optional=()

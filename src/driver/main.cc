@@ -11,6 +11,7 @@
 #include "driver/messages.h"
 #include "driver/options.h"
 #include "driver/sheet.h"
+#include "driver/text_locale.h"
 #include "platform/platform.h"
 
 namespace {
@@ -48,15 +49,18 @@ int main(int argc, char* argv[]) {
   std::vector<char*> words{name.data()};
   for (std::string& argument : arguments) words.push_back(argument.data());
   words.push_back(nullptr);
+  // The texts for people speak the user's language; the run's messages are
+  // the same in every locale, for the programs that read them.
+  const lwall::Catalog texts = lwall::ChooseCatalog(lwall::LocaleSourcesOfProcess());
   const lwall::ParsedCommandLine parsed =
-      lwall::ParseCommandLine(static_cast<int>(words.size()) - 1, words.data());
+      lwall::ParseCommandLine(static_cast<int>(words.size()) - 1, words.data(), texts);
   if (!parsed.error.empty()) {
-    std::fprintf(stderr, "lwall: %s\n%s", parsed.error.c_str(), lwall::UsageHint().c_str());
+    std::fprintf(stderr, "lwall: %s\n%s", parsed.error.c_str(), lwall::UsageHint(texts).c_str());
     return lwall::kExitUsage;
   }
   const lwall::Options& options = parsed.options;
   if (options.help || options.version) {
-    const std::string text = options.help ? lwall::UsageText() : lwall::VersionText();
+    const std::string text = options.help ? lwall::UsageText(texts) : lwall::VersionText();
     std::fputs(text.c_str(), stdout);
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? lwall::kExitOk : lwall::kExitUntold;
   }

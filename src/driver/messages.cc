@@ -8,19 +8,27 @@
 namespace lwall {
 
 void MessageOut::Print(std::string_view message) {
-  Write(message, prefix_);
+  Write(message, prefix_, utf8_);
 }
 
 void MessageOut::PrintUnprefixed(std::string_view message) {
-  Write(message, "");
+  Write(message, "", utf8_);
 }
 
-void MessageOut::Write(std::string_view message, std::string_view prefix) {
+void MessageOut::PrintText(std::string_view text) {
+  Write(text, prefix_, false);
+}
+
+void MessageOut::PrintTextUnprefixed(std::string_view text) {
+  Write(text, "", false);
+}
+
+void MessageOut::Write(std::string_view message, std::string_view prefix, bool convert) {
   // The prefix is a directory name as the user gave it: it is not converted
   // with the message, only put into the messages' encoding where the system
   // needs that.
   const std::optional<std::string> converted =
-      utf8_ ? platform::ShiftJisToUtf8(message) : std::optional<std::string>();
+      convert ? platform::ShiftJisToUtf8(message) : std::optional<std::string>();
   std::string_view text = converted ? std::string_view(*converted) : message;
   const bool in_utf8 = converted.has_value();
   const std::string lead = prefix.empty() ? "" : platform::ArgumentInMessages(prefix, in_utf8);

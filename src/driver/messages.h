@@ -27,11 +27,16 @@ class MessageOut {
   // The same without the prefix: for lines that name their directory
   // themselves (a file path in a finding).
   void PrintUnprefixed(std::string_view message);
+  // Texts for people (the --check report): already in the encoding of the
+  // user's locale, with the paths as the user typed them, so they are
+  // written as they stand, with the prefix or without.
+  void PrintText(std::string_view text);
+  void PrintTextUnprefixed(std::string_view text);
   // False once standard output could not take a message.
   bool ok() const { return ok_; }
 
  private:
-  void Write(std::string_view message, std::string_view prefix);
+  void Write(std::string_view message, std::string_view prefix, bool convert);
 
   std::FILE* out_;
   bool utf8_;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/catalog.h"
+
 namespace lwall {
 
 struct Options {
@@ -29,14 +31,16 @@ struct ParsedCommandLine {
 };
 
 // Parses the arguments with getopt_long. Options and directories may come in
-// any order; "--" ends the options.
-ParsedCommandLine ParseCommandLine(int argc, char* const argv[]);
+// any order; "--" ends the options. A refusal is told in the language of
+// `texts`.
+ParsedCommandLine ParseCommandLine(int argc, char* const argv[], const Catalog& texts);
 
-// The text of --help and of --version, each ending with a line end.
-std::string UsageText();
+// The text of --help, in the language of `texts`, and of --version (the
+// same in every language), each ending with a line end.
+std::string UsageText(const Catalog& texts);
 std::string VersionText();
 // The hint printed after a usage error.
-std::string UsageHint();
+std::string UsageHint(const Catalog& texts);
 
 }  // namespace lwall
 

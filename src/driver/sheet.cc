@@ -315,9 +315,9 @@ int CheckDirectory(const std::string& directory, MessageOut& messages) {
   }
   // Each finding names its file by the path from where lwall was started, in
   // the form editors jump to; the summary takes the directory prefix.
-  messages.PrintUnprefixed(FormatFindings(check, PathIn(directory, FileName(RunFile::kDesign)),
+  messages.PrintTextUnprefixed(FormatFindings(check, PathIn(directory, FileName(RunFile::kDesign)),
                                           PathIn(directory, FileName(RunFile::kLayers))));
-  messages.Print(check.Summary() + "\n");
+  messages.PrintText(check.Summary() + "\n");
   return check.findings.empty() ? kExitOk : kExitFindings;
 }
 

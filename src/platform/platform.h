@@ -41,6 +41,20 @@ bool MessagesInUtf8(std::FILE* out);
 // whatever the C runtime would make of the bytes.
 bool WriteMessage(std::FILE* out, std::string_view text, bool utf8);
 
+// The codeset of the environment's character locale as the C library has
+// it ("UTF-8"), "" where the system has no such locale installed or keeps
+// its encoding elsewhere (Windows). The program's own locale is left as it
+// was: numbers are read and printed the same in every locale.
+std::string CharacterLocaleCodeset();
+
+// What the system says of the user's language and encoding apart from the
+// environment: on Windows the user's interface language ("ja_JP" for
+// Japanese) and the output code page of the console `out` ("CP932",
+// "UTF-8"; "CP932" as well for a pipe or a file, as the messages go there);
+// "" for both on POSIX, which says everything through the environment.
+std::string SystemLanguage();
+std::string SystemCodeset(std::FILE* out);
+
 // Whether `codeset`, as nl_langinfo(CODESET) names it, is UTF-8 (POSIX).
 bool IsUtf8Codeset(std::string_view codeset);
 

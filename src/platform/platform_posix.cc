@@ -21,6 +21,23 @@ bool IsUtf8Codeset(std::string_view codeset) {
   return name == "UTF8";
 }
 
+std::string CharacterLocaleCodeset() {
+  const char* current = std::setlocale(LC_CTYPE, nullptr);
+  const std::string previous = current != nullptr ? current : "C";
+  std::string codeset;
+  if (std::setlocale(LC_CTYPE, "") != nullptr) codeset = nl_langinfo(CODESET);
+  std::setlocale(LC_CTYPE, previous.c_str());
+  return codeset;
+}
+
+std::string SystemLanguage() {
+  return "";
+}
+
+std::string SystemCodeset(std::FILE* /*out*/) {
+  return "";
+}
+
 bool MessagesInUtf8(std::FILE* out) {
   if (isatty(fileno(out)) == 0) return false;
   // Only the character type is taken from the environment: numbers are

@@ -85,6 +85,19 @@ std::optional<std::string> ShiftJisToUtf8(std::string_view text) {
   return Narrow(wide, CP_UTF8);
 }
 
+std::string CharacterLocaleCodeset() {
+  return "";
+}
+
+std::string SystemLanguage() {
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? "ja_JP" : "";
+}
+
+std::string SystemCodeset(std::FILE* out) {
+  if (ConsoleOf(out) != nullptr && GetConsoleOutputCP() == CP_UTF8) return "UTF-8";
+  return "CP932";
+}
+
 bool MessagesInUtf8(std::FILE* out) {
   return ConsoleOf(out) != nullptr && GetConsoleOutputCP() == CP_UTF8;
 }

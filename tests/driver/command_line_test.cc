@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -30,7 +29,7 @@ ParsedCommandLine Parse(std::vector<std::string> args) {
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
-  return ParseCommandLine(static_cast<int>(args.size()), argv.data());
+  return ParseCommandLine(static_cast<int>(args.size()), argv.data(), Catalog());
 }
 
 TEST(ParseCommandLine, OptionsAndDirectoriesInAnyOrder) {
@@ -103,18 +102,37 @@ std::string OnATerminal(const TempDir& dir, const std::string& locale,
 }
 
 TEST(Program, JapaneseMessagesReadOnAUtf8Terminal) {
-  if (std::system("command -v script > /dev/null") != 0) GTEST_SKIP() << "no script(1)";
+  if (!testing::HaveScript()) GTEST_SKIP() << "no script(1)";
   TempDir dir;
   dir.CopyExample();
   dir.Write("tempoL.dat", "1000,1000,1000\n");
   // "幅" in UTF-8 on a UTF-8 terminal; Shift-JIS bytes anywhere else.
-  EXPECT_TRUE(OnATerminal(dir, "C.UTF-8").starts_with("\xE5\xB9\x85"))
-      << OnATerminal(dir, "C.UTF-8");
-  EXPECT_TRUE(OnATerminal(dir, "C").starts_with("\x95\x9D"));
+  const std::string utf8 = testing::RunProgramOnTerminal(dir, {}, {"LC_ALL=C.UTF-8"}).output;
+  EXPECT_TRUE(utf8.starts_with("\xE5\xB9\x85")) << utf8;
+  EXPECT_TRUE(testing::RunProgramOnTerminal(dir, {}, {"LC_ALL=C"}).output.starts_with("\x95\x9D"));
   // Without a converter the terminal gets what a pipe gets.
   EXPECT_TRUE(
       OnATerminal(dir, "C.UTF-8", testing::WithoutShiftJisConverter()).starts_with("\x95\x9D"));
   EXPECT_TRUE(RunProgramIn(dir).output.starts_with("\x95\x9D"));  // redirected
+}
+
+TEST(Program, ACheckOnAUtf8TerminalNamesItsFolderAsTyped) {
+  if (!testing::HaveScript()) GTEST_SKIP() << "no script(1)";
+  TempDir root;
+  const std::string folder = "\xE5\xA3\x81";  // "壁" in UTF-8
+  std::filesystem::create_directory(root.path() / folder);
+  for (const char* file : {"tempoL.dat", "GasouL.dat"}) {
+    std::filesystem::copy_file(std::filesystem::path(LWALL_EXAMPLES_DIR) / "standard" / file,
+                               root.path() / folder / file);
+  }
+  std::string design = root.Read(folder + "/tempoL.dat");
+  design.replace(0, 1, "x");
+  root.Write(folder + "/tempoL.dat", design);
+  // The report is no Shift-JIS message: the path in it is not converted.
+  const ProgramResult shown =
+      testing::RunProgramOnTerminal(root, {"--check", folder}, {"LC_ALL=C.UTF-8"});
+  EXPECT_EQ(shown.status, 1);
+  EXPECT_TRUE(shown.output.starts_with(folder + "/tempoL.dat:1:1: error: ")) << shown.output;
 }
 
 TEST(Program, HelpAndVersion) {

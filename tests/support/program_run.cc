@@ -58,20 +58,25 @@ std::string Quoted(const std::string& text) {
   return quoted + "'";
 }
 
-}  // namespace
-
-namespace {
+// The command that runs lwall in `dir`, in a locale of LANG=C and `locale`.
+std::string ProgramCommand(const TempDir& dir, const std::vector<std::string>& args,
+                           const std::vector<std::string>& locale) {
+  std::string command = "cd " + Quoted(dir.path().string()) +
+                        " && env -u LC_ALL -u LC_MESSAGES -u LC_CTYPE -u LANGUAGE LANG=C";
+  for (const std::string& variable : locale) command += " " + Quoted(variable);
+  command += " " + Quoted(LWALL_BINARY);
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  return command;
+}
 
 ProgramResult Run(const TempDir& dir, const std::vector<std::string>& args,
-                  const std::string& shell_setup) {
+                  const std::vector<std::string>& locale, const std::string& shell_setup) {
   // The captured streams live beside the directory, not in it: a test may
   // look at every file the program left there.
   const std::filesystem::path out = dir.path().string() + ".stdout";
   const std::filesystem::path err = dir.path().string() + ".stderr";
-  std::string command =
-      shell_setup + "cd " + Quoted(dir.path().string()) + " && " + Quoted(LWALL_BINARY);
-  for (const std::string& arg : args) command += " " + Quoted(arg);
-  command += " > " + Quoted(out.string()) + " 2> " + Quoted(err.string());
+  const std::string command = shell_setup + ProgramCommand(dir, args, locale) + " > " +
+                              Quoted(out.string()) + " 2> " + Quoted(err.string());
   const int raw = std::system(command.c_str());
   ProgramResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -84,15 +89,40 @@ ProgramResult Run(const TempDir& dir, const std::vector<std::string>& args,
 
 }  // namespace
 
-ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args) {
-  return Run(dir, args, "");
+ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args,
+                           const std::vector<std::string>& locale) {
+  return Run(dir, args, locale, "");
 }
 
 ProgramResult RunProgramWithFileLimit(const TempDir& dir, const std::vector<std::string>& args,
                                       long max_file_bytes) {
   // The shell's file size limit counts blocks of 512 bytes; with SIGXFSZ
   // ignored (inherited through exec) a write past it fails with EFBIG.
-  return Run(dir, args, "trap '' XFSZ; ulimit -f " + std::to_string(max_file_bytes / 512) + " && ");
+  return Run(dir, args, {},
+             "trap '' XFSZ; ulimit -f " + std::to_string(max_file_bytes / 512) + " && ");
+}
+
+bool HaveScript() {
+  return std::system("command -v script > /dev/null") == 0;
+}
+
+ProgramResult RunProgramOnTerminal(const TempDir& dir, const std::vector<std::string>& args,
+                                   const std::vector<std::string>& locale) {
+  const std::filesystem::path out = dir.path().string() + ".tty";
+  // script(1) runs the command on a new pseudo-terminal and gives its
+  // status back (-e).
+  const std::string command = "script -qec " + Quoted(ProgramCommand(dir, args, locale)) +
+                              " /dev/null > " + Quoted(out.string()) + " 2>&1";
+  const int raw = std::system(command.c_str());
+  ProgramResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  const std::string shown = ReadFileText(out.string());
+  std::filesystem::remove(out);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
+    result.output += shown[i];
+  }
+  return result;
 }
 
 std::string WithoutShiftJisConverter() {

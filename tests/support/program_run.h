@@ -34,8 +34,11 @@ struct ProgramResult {
 };
 
 // Runs the built lwall with `dir` as its working directory and `args` as its
-// arguments (each passed as one word, whatever it holds).
-ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args = {});
+// arguments (each passed as one word, whatever it holds). The locale is
+// LANG=C, whatever the tests run in, unless `locale` sets variables of its
+// own ("LANG=ja_JP.UTF-8", "LANGUAGE=ja").
+ProgramResult RunProgramIn(const TempDir& dir, const std::vector<std::string>& args = {},
+                           const std::vector<std::string>& locale = {});
 // The same with no file the program writes allowed past `max_file_bytes`: a
 // write past it fails as on a full disk.
 ProgramResult RunProgramWithFileLimit(const TempDir& dir, const std::vector<std::string>& args,
@@ -47,6 +50,13 @@ ProgramResult RunProgramWithoutShiftJisConverter(const TempDir& dir,
 // The environment words ("NAME=value ...") that preload the shim, allowed
 // ahead of the sanitizer's runtime, for a command of a test's own.
 std::string WithoutShiftJisConverter();
+
+// The same on a pseudo-terminal made by script(1), as a person sees it:
+// `output` holds what both streams printed, in order, with the terminal's
+// CR LF line ends turned back into LF. Needs script(1) (HaveScript).
+ProgramResult RunProgramOnTerminal(const TempDir& dir, const std::vector<std::string>& args = {},
+                                   const std::vector<std::string>& locale = {});
+bool HaveScript();
 
 }  // namespace lwall::testing
 
