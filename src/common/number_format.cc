@@ -1,6 +1,8 @@
 // Fixed-point formatting with 17-significant-digit, half-away-from-zero rounding.
 #include "common/number_format.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -19,41 +21,26 @@ void AppendPadded(std::string& out, const char* text, std::size_t size, int widt
   out.append(text, size);
 }
 
-// Appends a whole number right-aligned in `width` columns, built from the
-// right in one small buffer so that it costs a single append.
-void AppendWhole(std::string& out, bool negative, unsigned long long whole, int width) {
-  char buf[48];
-  char* const end = buf + sizeof buf;
-  char* p = end;
-  do {
-    *--p = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
-  if (negative) *--p = '-';
-  if (width > 24) {
-    AppendPadded(out, p, static_cast<std::size_t>(end - p), width);
-    return;
-  }
-  while (end - p < width) *--p = ' ';
-  out.append(p, static_cast<std::size_t>(end - p));
+// The eight decimal digits of `n` (below 10^8) as characters, the first
+// digit in the lowest byte, computed side by side in one 64-bit word: the
+// upper and lower four digits in 32-bit lanes, then pairs in 16-bit lanes,
+// then single digits in bytes. Each lane's division by 10000, 100 or 10 is
+// a multiplication and a shift that is exact for the lane's range.
+std::uint64_t EightDigits(std::uint32_t n) {
+  std::uint64_t x = (n / 10000) | (std::uint64_t{n % 10000} << 32);
+  std::uint64_t q = ((x * 10486) >> 20) & 0x0000007F0000007F;  // lane / 100
+  x = q | ((x - q * 100) << 16);
+  q = ((x * 103) >> 10) & 0x000F000F000F000F;  // lane / 10
+  x = q | ((x - q * 10) << 8);
+  return x;
 }
 
 }  // namespace
 
-void AppendFixed(std::string& out, double value, int width, int precision) {
+void AppendFixedByExpansion(std::string& out, double value, int width, int precision) {
   if (!std::isfinite(value)) value = 0.0;
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
-
-  // Whole units below 10^15: rounding the fraction directly gives what the
-  // 17-digit expansion gives. A double that lies closer to a half than one
-  // unit of its 17th digit is the half itself, and v - trunc(v) is exact.
-  if (precision == 0 && magnitude < 1e15) {
-    double whole = std::trunc(magnitude);
-    if (magnitude - whole >= 0.5) whole += 1.0;
-    AppendWhole(out, negative, static_cast<unsigned long long>(whole), width);
-    return;
-  }
 
   // Whole numbers below 10^15 have an exact short expansion: no rounding.
   if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
@@ -62,8 +49,10 @@ void AppendFixed(std::string& out, double value, int width, int precision) {
     if (negative) *p++ = '-';
     p = std::to_chars(p, buf + sizeof buf, static_cast<long long>(magnitude)).ptr;
     std::string text(buf, static_cast<std::size_t>(p - buf));
-    text += '.';
-    text.append(static_cast<std::size_t>(precision), '0');
+    if (precision > 0) {
+      text += '.';
+      text.append(static_cast<std::size_t>(precision), '0');
+    }
     AppendPadded(out, text.data(), text.size(), width);
     return;
   }
@@ -126,15 +115,73 @@ void AppendFixed(std::string& out, double value, int width, int precision) {
   AppendPadded(out, text.data(), text.size(), width);
 }
 
+// Rounding the fraction of the magnitude directly gives what the 17-digit
+// expansion gives, for every magnitude below 10^15 and so below the limit:
+// there the expansion moves a double by less than half the spacing of
+// doubles, so it lifts a double to the half only when the double is the half
+// itself. The fraction magnitude - whole is exact (whole is 0 or more than
+// half of the magnitude).
+char* WriteWholeUnits(char* at, double value, int width) {
+  const double magnitude = std::fabs(value);
+  // Not-a-number fails the comparison too.
+  if (!(magnitude < kWholeUnitLimit) || width < 0 || width > kWholeUnitMaxWidth) return nullptr;
+  auto whole = static_cast<std::uint32_t>(magnitude);
+  if (magnitude - static_cast<double>(whole) >= 0.5) ++whole;
+
+  // The limit rounds to six digits; a sign makes seven.
+  static_assert(kWholeUnitLimit < 1e6 && kWholeUnitMaxWidth >= 7 &&
+                kWholeUnitRoom >= kWholeUnitMaxWidth + 8);
+  const std::uint64_t digits = EightDigits(whole);
+  // Leading zeros are the low zero bytes; the last digit always counts.
+  const int zeros = std::countr_zero(digits | (std::uint64_t{1} << 56)) / 8;
+  const int count = 8 - zeros;
+  const bool negative = std::signbit(value);
+  const int size = std::max(width, count + (negative ? 1 : 0));
+  // Blanks under the whole field, then the digits as one word that ends at
+  // the field's end (its zero bytes beyond are scratch).
+  std::memset(at, ' ', kWholeUnitMaxWidth);
+  char* const first = at + size - count;
+  const std::uint64_t text = (digits | 0x3030303030303030) >> (8 * zeros);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(first, &text, 8);
+  } else {
+    for (int i = 0; i < 8; ++i) first[i] = static_cast<char>(text >> (8 * i));
+  }
+  if (negative) first[-1] = '-';
+  return at + size;
+}
+
+void AppendFixed(std::string& out, double value, int width, int precision) {
+  if (precision == 0) {
+    char field[kWholeUnitRoom];
+    if (const char* end = WriteWholeUnits(field, value, width)) {
+      out.append(field, static_cast<std::size_t>(end - field));
+      return;
+    }
+  }
+  AppendFixedByExpansion(out, value, width, precision);
+}
+
+char* WriteFixedByExpansion(char* at, double value, int width, int precision) {
+  std::string text;
+  AppendFixedByExpansion(text, value, width, precision);
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+
 std::string FormatFixed(double value, int width, int precision) {
   std::string text;
   AppendFixed(text, value, width, precision);
   return text;
 }
 
+char* WriteInt(char* at, std::int64_t value) {
+  return std::to_chars(at, at + kIntRoom, value).ptr;
+}
+
 void AppendInt(std::string& out, std::int64_t value) {
-  char buf[24];
-  const char* end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+  char buf[kIntRoom];
+  const char* end = WriteInt(buf, value);
   out.append(buf, static_cast<std::size_t>(end - buf));
 }
 

@@ -1,6 +1,9 @@
 // DXF LINE, TEXT and CIRCLE records.
 #include "output/dxf_writer.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "common/number_format.h"
 
 namespace lwall {
@@ -34,40 +37,70 @@ void DxfWriter::GroupDecimal(int code, double value, int decimals) {
 }
 
 // Entity records are assembled in one reused buffer and handed on whole: a
-// sheet holds tens of thousands of value lines.
+// sheet holds tens of thousands of value lines. Each group is written in
+// place behind the record so far, one bound check for the group.
+
+inline char* DxfWriter::Room(std::size_t bytes) {
+  if (record_.size() - record_size_ < bytes) Grow(bytes);
+  return record_.data() + record_size_;
+}
+
+void DxfWriter::Grow(std::size_t bytes) {
+  record_.resize(std::max(2 * record_.size(), record_size_ + bytes));
+}
+
+inline void DxfWriter::Commit(const char* end) {
+  record_size_ = static_cast<std::size_t>(end - record_.data());
+}
+
+namespace {
+
+char* Put(char* at, std::string_view text) {
+  if (!text.empty()) std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+
+char* PutLineEnd(char* at) {
+  return Put(at, OutputStream::kLineEnd);
+}
+
+}  // namespace
 
 void DxfWriter::Begin(std::string_view entity) {
-  scratch_.assign(entity);
-  scratch_.append(OutputStream::kLineEnd);
+  record_size_ = 0;
+  Commit(PutLineEnd(Put(Room(entity.size() + 2), entity)));
 }
 
 void DxfWriter::PutCode(std::string_view code) {
-  scratch_.append(code);
-  scratch_.append(OutputStream::kLineEnd);
+  Commit(PutLineEnd(Put(Room(code.size() + 2), code)));
 }
 
 void DxfWriter::PutText(std::string_view code, std::string_view value) {
   PutCode(code);
-  OutputStream::AppendWithLineEnds(scratch_, value);
-  scratch_.append(OutputStream::kLineEnd);
+  if (!value.empty() && std::memchr(value.data(), '\n', value.size()) != nullptr) {
+    // A text with line breaks (rare) takes the stream's one conversion.
+    record_.resize(record_size_);
+    OutputStream::AppendWithLineEnds(record_, value);
+    record_size_ = record_.size();
+    Commit(PutLineEnd(Room(2)));
+    return;
+  }
+  Commit(PutLineEnd(Put(Room(value.size() + 2), value)));
 }
 
 void DxfWriter::PutInt(std::string_view code, std::int64_t value) {
-  PutCode(code);
-  AppendInt(scratch_, value);
-  scratch_.append(OutputStream::kLineEnd);
+  char* at = Put(Room(code.size() + 2 + kIntRoom + 2), code);
+  Commit(PutLineEnd(WriteInt(PutLineEnd(at), value)));
 }
 
 void DxfWriter::PutReal(std::string_view code, double value) {
-  PutCode(code);
-  AppendFixed(scratch_, value, 5, 0);
-  scratch_.append(OutputStream::kLineEnd);
+  char* at = Put(Room(code.size() + 2 + FixedRoom(5, 0) + 2), code);
+  Commit(PutLineEnd(WriteFixed(PutLineEnd(at), value, 5, 0)));
 }
 
 void DxfWriter::End() {
-  scratch_ += '0';
-  scratch_.append(OutputStream::kLineEnd);
-  out_.Raw(scratch_);
+  Commit(PutLineEnd(Put(Room(3), "0")));
+  out_.Raw(std::string_view(record_.data(), record_size_));
 }
 
 void DxfWriter::WriteLine(std::string_view linetype, std::string_view layer, double thickness,

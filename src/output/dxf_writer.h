@@ -69,6 +69,9 @@ class DxfWriter {
  private:
   // Record assembly: the entity name, then group code and value lines, then
   // the closing "0"; End() hands the record on.
+  char* Room(std::size_t bytes);  // where `bytes` more bytes of the record go
+  void Grow(std::size_t bytes);
+  void Commit(const char* end);  // the record now ends at `end`
   void Begin(std::string_view entity);
   void PutCode(std::string_view code);
   void PutText(std::string_view code, std::string_view value);
@@ -83,7 +86,9 @@ class DxfWriter {
   OutputStream& out_;
   std::vector<EntitySink*> sinks_;
   std::string empty_style_name_;
-  std::string scratch_;  // one line or record, reused to spare allocations
+  std::string scratch_;  // one value line, reused to spare allocations
+  std::string record_;   // room for one record: its first record_size_ bytes
+  std::size_t record_size_ = 0;
 };
 
 }  // namespace lwall

@@ -44,7 +44,12 @@ class OutputStream {
   // Passes the bytes on to `file` in large blocks; `contents()` then holds
   // only what has not been passed on yet. The stream owns the file: it
   // closes it once, in Close() or, failing that, when it is destroyed.
-  explicit OutputStream(std::FILE* file) : file_(file) { buffer_.reserve(2 * kFlushThreshold); }
+  // `file` is freshly opened; its own buffer is dropped, which would only
+  // split each block in two writes.
+  explicit OutputStream(std::FILE* file) : file_(file) {
+    if (file_ != nullptr) std::setvbuf(file_, nullptr, _IONBF, 0);
+    buffer_.reserve(2 * kFlushThreshold);
+  }
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
   // Passes on what is left and closes the file; a failure then goes untold,

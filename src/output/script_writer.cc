@@ -8,10 +8,12 @@ namespace lwall {
 namespace {
 
 void AppendPoint(std::string& line, double x, double y) {
-  AppendFixed(line, x, 5, 0);
-  line += ',';
-  AppendFixed(line, y, 5, 0);
-  line += ' ';
+  char point[2 * FixedRoom(5, 0) + 2];
+  char* end = WriteFixed(point, x, 5, 0);
+  *end++ = ',';
+  end = WriteFixed(end, y, 5, 0);
+  *end++ = ' ';
+  line.append(point, static_cast<std::size_t>(end - point));
 }
 
 void AppendShifted(std::string& line, Point p, Point origin) {

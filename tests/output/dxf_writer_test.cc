@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/number_format.h"
 #include "output/output_stream.h"
 
 namespace lwall {
@@ -113,6 +114,27 @@ TEST_F(DxfWriterTest, CircleAddsTheOriginToItsCentre) {
             "0\r\n"
             "CIRCLE\r\n8\r\nD-STR-STR1\r\n39\r\n    0\r\n62\r\n1\r\n"
             "10\r\n    0\r\n20\r\n   -1\r\n30\r\n0\r\n40\r\n    7\r\n0\r\n");
+}
+
+TEST_F(DxfWriterTest, RecordsOfAnySizeKeepEveryLine) {
+  // A layer name far longer than any record so far, a value of 301 digits,
+  // a text with line breaks: the record grows to hold them, whole.
+  const std::string layer(5000, 'L');
+  const std::string huge = FormatFixed(1e300, 5, 0);
+  ASSERT_EQ(huge.size(), 301u);
+  dxf.WriteDxfLine(layer, 0, 7, 1e300, -2.5, 3, 4);
+  dxf.WriteDxfText("D-STR", 0, 7, 125, "a\nb\n", 1.0, 0, 1, 2);
+  dxf.WriteDxfCircle("D-STR", 1, 0, 0, 7, 0, 0, 0);
+  const std::string line =
+      "LINE\r\n8\r\n" + layer + "\r\n62\r\n7\r\n39\r\n    0\r\n10\r\n" + huge +
+      "\r\n20\r\n   -3\r\n30\r\n0\r\n11\r\n    3\r\n21\r\n    4\r\n31\r\n0\r\n0\r\n";
+  const std::string text =
+      "TEXT\r\n8\r\nD-STR\r\n39\r\n    0\r\n62\r\n7\r\n10\r\n    1\r\n20\r\n    2\r\n30\r\n0\r\n"
+      "40\r\n125\r\n51\r\n    0\r\n1\r\na\r\nb\r\n\r\n41\r\n    1\r\n0\r\n";
+  const std::string circle =
+      "CIRCLE\r\n8\r\nD-STR\r\n39\r\n    0\r\n62\r\n1\r\n10\r\n    0\r\n20\r\n    0\r\n30\r\n0\r\n"
+      "40\r\n    7\r\n0\r\n";
+  EXPECT_EQ(out.contents(), line + text + circle);
 }
 
 }  // namespace
