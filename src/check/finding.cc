@@ -14,7 +14,7 @@ PhraseArg::PhraseArg(std::string_view name, Phrase nested) : placeholder(name) {
   phrase.push_back(std::move(nested));
 }
 
-std::string Render(const Phrase& phrase, const Catalog* catalog) {
+std::string Render(const Phrase& phrase, const FindingTranslator* catalog) {
   const TextPattern pattern = PatternOf(phrase.text);
   const std::string_view form = catalog != nullptr ? catalog->Translate(pattern, phrase.count)
                                 : pattern.many.empty() || phrase.count == 1 ? pattern.one
@@ -45,7 +45,7 @@ std::string Render(const Phrase& phrase, const Catalog* catalog) {
 }
 
 std::string FormatFinding(const Finding& finding, std::string_view design_name,
-                          std::string_view layer_name, const Catalog* catalog) {
+                          std::string_view layer_name, const FindingTranslator* catalog) {
   std::string line(finding.file == InputFile::kDesign ? design_name : layer_name);
   if (finding.line > 0) {
     line += ':' + std::to_string(finding.line) + ':' + std::to_string(finding.column);

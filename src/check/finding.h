@@ -51,14 +51,14 @@ struct Phrase {
 
 // Where a translation comes from: the pattern to use for `pattern` (its form
 // for `count` when it has a plural). The check's own texts are English.
-class Catalog {
+class FindingTranslator {
  public:
-  virtual ~Catalog() = default;
+  virtual ~FindingTranslator() = default;
   virtual std::string_view Translate(const TextPattern& pattern, std::int64_t count) const = 0;
 };
 
 // The phrase with its placeholders filled in, in English or from `catalog`.
-std::string Render(const Phrase& phrase, const Catalog* catalog = nullptr);
+std::string Render(const Phrase& phrase, const FindingTranslator* catalog = nullptr);
 
 enum class Severity {
   kError,    // the sheet will not be what the file says
@@ -88,7 +88,7 @@ struct Finding {
 // "FILE:LINE:COLUMN: error: TEXT", or "FILE: warning: TEXT" for the file as a
 // whole, without a line end; FILE is the name given for the finding's file.
 std::string FormatFinding(const Finding& finding, std::string_view design_name,
-                          std::string_view layer_name, const Catalog* catalog = nullptr);
+                          std::string_view layer_name, const FindingTranslator* catalog = nullptr);
 
 // Values as findings show them: a number as short as it reads (up to three
 // decimals, no trailing zeros), and bytes of an input in double quotes, at

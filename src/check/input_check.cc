@@ -39,7 +39,7 @@ class KeepingSource : public ByteSource {
 
 }  // namespace
 
-std::string InputCheck::Summary(const Catalog* catalog) const {
+std::string InputCheck::Summary(const FindingTranslator* catalog) const {
   if (errors == 0 && warnings == 0) return Render({Text::kNoFindings}, catalog);
   const Phrase errors_phrase{Text::kErrors, {{"count", errors}}, errors};
   const Phrase warnings_phrase{Text::kWarnings, {{"count", warnings}}, warnings};
@@ -78,7 +78,7 @@ InputCheck CheckInputTexts(std::string_view design_text, std::string_view layer_
 }
 
 std::string FormatFindings(const InputCheck& check, std::string_view design_name,
-                           std::string_view layer_name, const Catalog* catalog) {
+                           std::string_view layer_name, const FindingTranslator* catalog) {
   std::string all;
   for (const Finding& finding : check.findings) {
     all += FormatFinding(finding, design_name, layer_name, catalog) + "\n";

@@ -31,7 +31,7 @@ struct InputCheck {
   int errors = 0;
   int warnings = 0;
   // "2 errors, 1 warning", "1 error", "no findings".
-  std::string Summary(const Catalog* catalog = nullptr) const;
+  std::string Summary(const FindingTranslator* catalog = nullptr) const;
 };
 
 // Reads both inputs with the run's readers (layers first, as a run does) and
@@ -43,7 +43,7 @@ InputCheck CheckInputTexts(std::string_view design_text, std::string_view layer_
 // Every finding as FormatFinding writes it, each with its line end.
 std::string FormatFindings(const InputCheck& check, std::string_view design_name = "tempoL.dat",
                            std::string_view layer_name = "GasouL.dat",
-                           const Catalog* catalog = nullptr);
+                           const FindingTranslator* catalog = nullptr);
 
 }  // namespace lwall
 

@@ -48,7 +48,7 @@ TEST(FindingTexts, EveryPatternIsWholeAndListedOnce) {
 
 // A catalog that marks every pattern it was asked for, so that what a
 // translation is built of shows.
-class MarkingCatalog : public Catalog {
+class MarkingTranslator : public FindingTranslator {
  public:
   std::string_view Translate(const TextPattern& pattern, std::int64_t count) const override {
     const std::string_view form = count != 1 && !pattern.many.empty() ? pattern.many : pattern.one;
@@ -64,7 +64,7 @@ TEST(Finding, ATranslationIsMadeOfWholePatterns) {
       testing::ExampleDesignText().substr(0, testing::ExampleDesignText().find("4,0,0,0,0")),
       testing::ExampleLayerText());
   ASSERT_EQ(check.findings.size(), 1u);
-  const MarkingCatalog catalog;
+  const MarkingTranslator catalog;
   EXPECT_EQ(Render(check.findings[0].message, &catalog),
             "<the file ends before <record 9, <F1 pitch count 1>>: it and every later value stay "
             "0>");

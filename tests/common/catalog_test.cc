@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/shift_jis.h"
+#include "platform/platform.h"
 #include "support/program_run.h"
 #include "support/test_sheet.h"
 
@@ -48,7 +48,7 @@ TEST(Catalog, JapaneseInUtf8AndShiftJis) {
   // "使い方" in code page 932.
   const std::string_view shift_jis = sjis.Translate("Usage: lwall [OPTION]... [DIR]...\n");
   EXPECT_TRUE(shift_jis.starts_with("\x8E\x67\x82\xA2\x95\xFB: lwall")) << shift_jis;
-  EXPECT_EQ(ShiftJisToUtf8(shift_jis), usage);
+  EXPECT_EQ(platform::ShiftJisToUtf8(shift_jis).value_or(""), usage);
   EXPECT_EQ(utf8.Format("unknown option '%s'", {"-x"}), Utf8(u8"不明なオプション '-x' です"));
   // Not in the catalog: the English text, placeholders filled.
   EXPECT_EQ(utf8.Translate("no such text"), "no such text");
@@ -139,7 +139,8 @@ TEST_F(CatalogFiles, TheProgramCarriesEveryTranslationInBothEncodings) {
   for (const std::string& text : english) {
     EXPECT_TRUE(utf8.Has(text)) << text;
     EXPECT_TRUE(sjis.Has(text)) << text;
-    EXPECT_EQ(ShiftJisToUtf8(sjis.Translate(text)), utf8.Translate(text)) << text;
+    EXPECT_EQ(platform::ShiftJisToUtf8(sjis.Translate(text)).value_or(""), utf8.Translate(text))
+        << text;
   }
 }
 

@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 // face of the program as the command line is, over the same run.
 const std::map<std::string, int> kLayers = {
     {"common", 0},
+    {"platform", 0},  // what differs between systems, below everything that uses it
     {"input", 1},
     {"output", 2},
     {"kernel", 3},

@@ -134,7 +134,7 @@ std::string WithoutShiftJisConverter() {
 
 ProgramResult RunProgramWithoutShiftJisConverter(const TempDir& dir,
                                                  const std::vector<std::string>& args) {
-  return Run(dir, args, "export " + WithoutShiftJisConverter() + "; ");
+  return Run(dir, args, {}, "export " + WithoutShiftJisConverter() + "; ");
 }
 
 }  // namespace lwall::testing
