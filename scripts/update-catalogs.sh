@@ -20,14 +20,15 @@ else
   trap 'rm -f "$template"' EXIT
 fi
 
-# The lookups of src/common/catalog.h: Translate, Format and FormatCount
-# (one and many), and CatalogKey for a text written apart from its lookup.
+# The lookups of src/common/catalog.h: Translate, Format and TranslateCount
+# (one and many), and CatalogKey for a text written apart from its lookup;
+# the check's sentence patterns, PatternKey and PatternKeys (one and many).
 # The sources are listed in one order everywhere, so the template is too.
 find src -name '*.cc' -o -name '*.h' | LC_ALL=C sort |
   xgettext --language=C++ --from-code=UTF-8 --files-from=- --output="$template" \
-    --keyword --keyword=Translate --keyword=Format --keyword=FormatCount:1,2 \
-    --keyword=CatalogKey --flag=Format:1:c-format --flag=FormatCount:1:c-format \
-    --flag=FormatCount:2:c-format --add-comments=Translators: --add-location=file \
+    --keyword --keyword=Translate --keyword=Format --keyword=TranslateCount:1,2 \
+    --keyword=CatalogKey --keyword=PatternKey --keyword=PatternKeys:1,2 \
+    --flag=Format:1:c-format --add-comments=Translators: --add-location=file \
     --package-name=lwall --foreign-user 2>&1 |
   { grep -v -e 'msgid-bugs-address' -e 'Makevars' -e 'MSGID_BUGS_ADDRESS' -e 'specify an' >&2 || true; }
 # The program's texts are UTF-8, whatever the template's default says.

@@ -14,6 +14,11 @@ PhraseArg::PhraseArg(std::string_view name, Phrase nested) : placeholder(name) {
   phrase.push_back(std::move(nested));
 }
 
+std::string_view CatalogPatterns::Translate(const TextPattern& pattern, std::int64_t count) const {
+  if (pattern.many.empty()) return texts_.Translate(pattern.one);
+  return texts_.TranslateCount(pattern.one, pattern.many, count);
+}
+
 std::string Render(const Phrase& phrase, const FindingTranslator* catalog) {
   const TextPattern pattern = PatternOf(phrase.text);
   const std::string_view form = catalog != nullptr ? catalog->Translate(pattern, phrase.count)
@@ -50,9 +55,14 @@ std::string FormatFinding(const Finding& finding, std::string_view design_name,
   if (finding.line > 0) {
     line += ':' + std::to_string(finding.line) + ':' + std::to_string(finding.column);
   }
-  line += finding.severity == Severity::kError ? ": error: " : ": warning: ";
-  line += catalog != nullptr ? Render(finding.message, catalog) : finding.text;
-  return line;
+  if (catalog == nullptr) {
+    line += finding.severity == Severity::kError ? ": error: " : ": warning: ";
+    return line + finding.text;
+  }
+  line += ": ";
+  line += Render({finding.severity == Severity::kError ? Text::kError : Text::kWarning}, catalog);
+  line += ": ";
+  return line + Render(finding.message, catalog);
 }
 
 std::string NumberValue(double value) {

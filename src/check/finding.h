@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "check/finding_texts.h"
+#include "common/catalog.h"
 
 namespace lwall {
 
@@ -57,6 +58,17 @@ class FindingTranslator {
   virtual std::string_view Translate(const TextPattern& pattern, std::int64_t count) const = 0;
 };
 
+// The patterns as the program's catalog of texts for people has them, in the
+// language the driver chose.
+class CatalogPatterns final : public FindingTranslator {
+ public:
+  explicit CatalogPatterns(const Catalog& texts) : texts_(texts) {}
+  std::string_view Translate(const TextPattern& pattern, std::int64_t count) const override;
+
+ private:
+  const Catalog& texts_;
+};
+
 // The phrase with its placeholders filled in, in English or from `catalog`.
 std::string Render(const Phrase& phrase, const FindingTranslator* catalog = nullptr);
 
@@ -87,6 +99,8 @@ struct Finding {
 
 // "FILE:LINE:COLUMN: error: TEXT", or "FILE: warning: TEXT" for the file as a
 // whole, without a line end; FILE is the name given for the finding's file.
+// From a catalog, the kind is translated too, as compilers translate it
+// ("エラー", "警告"), and the form stays the one editors jump to.
 std::string FormatFinding(const Finding& finding, std::string_view design_name,
                           std::string_view layer_name, const FindingTranslator* catalog = nullptr);
 

@@ -4,371 +4,349 @@
 
 namespace lwall {
 
+namespace {
+
+// A text's English pattern, and one with its plural form: the catalog tools
+// (scripts/update-catalogs.sh) find the patterns by these two names.
+constexpr TextPattern PatternKey(std::string_view one) {
+  return {one, ""};
+}
+constexpr TextPattern PatternKeys(std::string_view one, std::string_view many) {
+  return {one, many};
+}
+
+}  // namespace
+
 TextPattern PatternOf(Text text) {
   switch (text) {
     case Text::kToeWidth:
-      return {"toe width", ""};
+      return PatternKey("toe width");
     case Text::kWallThickness:
-      return {"wall thickness", ""};
+      return PatternKey("wall thickness");
     case Text::kHeelWidth:
-      return {"heel width", ""};
+      return PatternKey("heel width");
     case Text::kWallHeight:
-      return {"wall height", ""};
+      return PatternKey("wall height");
     case Text::kFootingThickness:
-      return {"footing thickness", ""};
+      return PatternKey("footing thickness");
     case Text::kViewLengthLeft:
-      return {"view length left", ""};
+      return PatternKey("view length left");
     case Text::kViewLengthRight:
-      return {"view length right", ""};
+      return PatternKey("view length right");
     case Text::kFootingBottomCover:
-      return {"footing bottom cover", ""};
+      return PatternKey("footing bottom cover");
     case Text::kFootingTopCover:
-      return {"footing top cover", ""};
+      return PatternKey("footing top cover");
     case Text::kWallFrontCover:
-      return {"wall front cover", ""};
+      return PatternKey("wall front cover");
     case Text::kWallBackCover:
-      return {"wall back cover", ""};
+      return PatternKey("wall back cover");
     case Text::kFrontSideCover:
-      return {"front side cover", ""};
+      return PatternKey("front side cover");
     case Text::kBackSideCover:
-      return {"back side cover", ""};
+      return PatternKey("back side cover");
     case Text::kWallTopCover:
-      return {"wall top cover", ""};
+      return PatternKey("wall top cover");
     case Text::kSegmentCount:
-      return {"{mark} segment count", ""};
+      return PatternKey("{mark} segment count");
     case Text::kDiameter:
-      return {"{mark} diameter {segment}", ""};
+      return PatternKey("{mark} diameter {segment}");
     case Text::kPitch:
-      return {"{mark} pitch {segment}", ""};
+      return PatternKey("{mark} pitch {segment}");
     case Text::kPitchCount:
-      return {"{mark} pitch count {segment}", ""};
+      return PatternKey("{mark} pitch count {segment}");
     case Text::kS1Diameter:
-      return {"S1 diameter", ""};
+      return PatternKey("S1 diameter");
     case Text::kS2Diameter:
-      return {"S2 diameter", ""};
+      return PatternKey("S2 diameter");
     case Text::kS1Count:
-      return {"S1 count", ""};
+      return PatternKey("S1 count");
     case Text::kS2Count:
-      return {"S2 count", ""};
+      return PatternKey("S2 count");
     case Text::kSpare:
-      return {"spare", ""};
+      return PatternKey("spare");
     case Text::kRecordField:
-      return {"record {record}, {field}", ""};
+      return PatternKey("record {record}, {field}");
     case Text::kColour:
-      return {"colour", ""};
+      return PatternKey("colour");
     case Text::kLinetypeCode:
-      return {"linetype code", ""};
+      return PatternKey("linetype code");
     case Text::kThickness:
-      return {"thickness", ""};
+      return PatternKey("thickness");
     case Text::kName:
-      return {"name", ""};
+      return PatternKey("name");
     case Text::kEntryField:
-      return {"layer entry {entry}, {field}", ""};
+      return PatternKey("layer entry {entry}, {field}");
     case Text::kLayerNamed:
-      return {"layer {name}", ""};
+      return PatternKey("layer {name}");
     case Text::kLayerEntry:
-      return {"layer entry {entry}", ""};
+      return PatternKey("layer entry {entry}");
     case Text::kTwo:
-      return {"{first} and {second}", ""};
+      return PatternKey("{first} and {second}");
     case Text::kRange:
-      return {"{first} to {last}", ""};
+      return PatternKey("{first} to {last}");
     case Text::kRecords:
-      return {"record {records}", "records {records}"};
+      return PatternKeys("record {records}", "records {records}");
     case Text::kEntries:
-      return {"entry {entries}", "entries {entries}"};
+      return PatternKeys("entry {entries}", "entries {entries}");
 
     case Text::kFileEndsBefore:
-      return {"the file ends before {field}: it and every later value stay 0", ""};
+      return PatternKey("the file ends before {field}: it and every later value stay 0");
     case Text::kFileEndsBeforeLastRecord:
-      return {"the file ends before record {record}, its last: the last records shifted?", ""};
+      return PatternKey(
+          "the file ends before record {record}, its last: the last records shifted?");
     case Text::kFileGoesOnAfterLastRecord:
-      return {
+      return PatternKey(
           "the file goes on after record {record}, its last, at {text}: the last records "
-          "shifted?",
-          ""};
+          "shifted?");
     case Text::kStopped:
-      return {"reading stopped at {text}: {field} and every later value stay 0", ""};
+      return PatternKey("reading stopped at {text}: {field} and every later value stay 0");
     case Text::kStoppedInsideNumber:
-      return {
+      return PatternKey(
           "reading stopped at {text} inside the number {number} ({before} reads {read}): "
-          "{field} and every later value stay 0",
-          ""};
+          "{field} and every later value stay 0");
     case Text::kStoppedTooLarge:
-      return {
+      return PatternKey(
           "reading stopped at {text}, a number too large for its field: {field} and every "
-          "later value stay 0",
-          ""};
+          "later value stay 0");
     case Text::kStoppedNotANumber:
-      return {"reading stopped at {text}, not a number: {field} and every later value stay 0", ""};
+      return PatternKey(
+          "reading stopped at {text}, not a number: {field} and every later value stay 0");
     case Text::kStoppedAtBlankBeforeComma:
-      return {
+      return PatternKey(
           "reading stopped at {text}, a blank before a comma (a comma must follow its "
-          "number): {field} and every later value stay 0",
-          ""};
+          "number): {field} and every later value stay 0");
     case Text::kRecordEndsAfter:
-      return {
+      return PatternKey(
           "record {record} ends at {text} after {taken} of its {size} values: {fields} "
-          "left at 0",
-          ""};
+          "left at 0");
     case Text::kRecordEndsBeforeFirst:
-      return {"record {record} ends at {text} before its first value: {fields} left at 0", ""};
+      return PatternKey(
+          "record {record} ends at {text} before its first value: {fields} left at 0");
     case Text::kRecordsEndBeforeFirst:
-      return {"{records} end at {text} before their first value: {fields} left at 0", ""};
+      return PatternKey("{records} end at {text} before their first value: {fields} left at 0");
     case Text::kRecordEndsAfterInsideNumber:
-      return {
+      return PatternKey(
           "record {record} ends at {text} inside the number {number} ({before} reads "
-          "{read}), after {taken} of its {size} values: {fields} left at 0",
-          ""};
+          "{read}), after {taken} of its {size} values: {fields} left at 0");
     case Text::kRecordEndsBeforeFirstInsideNumber:
-      return {
+      return PatternKey(
           "record {record} ends at {text} inside the number {number} ({before} reads "
-          "{read}), before its first value: {fields} left at 0",
-          ""};
+          "{read}), before its first value: {fields} left at 0");
     case Text::kRecordsEndBeforeFirstInsideNumber:
-      return {
+      return PatternKey(
           "{records} end at {text} inside the number {number} ({before} reads {read}), "
-          "before their first value: {fields} left at 0",
-          ""};
+          "before their first value: {fields} left at 0");
     case Text::kRecordEndsAfterTooLarge:
-      return {
+      return PatternKey(
           "record {record} ends at {text}, a number too large for its field, after {taken} "
-          "of its {size} values: {fields} left at 0",
-          ""};
+          "of its {size} values: {fields} left at 0");
     case Text::kRecordEndsBeforeFirstTooLarge:
-      return {
+      return PatternKey(
           "record {record} ends at {text}, a number too large for its field, before its "
-          "first value: {fields} left at 0",
-          ""};
+          "first value: {fields} left at 0");
     case Text::kRecordsEndBeforeFirstTooLarge:
-      return {
+      return PatternKey(
           "{records} end at {text}, a number too large for its field, before their first "
-          "value: {fields} left at 0",
-          ""};
+          "value: {fields} left at 0");
     case Text::kRecordEndsAfterNotANumber:
-      return {
+      return PatternKey(
           "record {record} ends at {text}, not a number, after {taken} of its {size} "
-          "values: {fields} left at 0",
-          ""};
+          "values: {fields} left at 0");
     case Text::kRecordEndsBeforeFirstNotANumber:
-      return {
+      return PatternKey(
           "record {record} ends at {text}, not a number, before its first value: {fields} "
-          "left at 0",
-          ""};
+          "left at 0");
     case Text::kRecordsEndBeforeFirstNotANumber:
-      return {
+      return PatternKey(
           "{records} end at {text}, not a number, before their first value: {fields} left "
-          "at 0",
-          ""};
+          "at 0");
     case Text::kRecordEndsCommaMissing:
-      return {
+      return PatternKey(
           "record {record} ends at {text} after {taken} of its {size} values, and the next "
-          "record reads on from there: is a comma missing?",
-          ""};
+          "record reads on from there: is a comma missing?");
     case Text::kRecordEndsShortLine:
-      return {
+      return PatternKey(
           "record {record} ends at the end of line {line} after {taken} of its {size} "
-          "values: is a value missing?",
-          ""};
+          "values: is a value missing?");
     case Text::kNotAWholeNumber:
-      return {
+      return PatternKey(
           "{field} {number} is not a whole number: {read} is read, and the next read starts "
-          "at {rest}",
-          ""};
+          "at {rest}");
     case Text::kNotWhollyANumber:
-      return {
+      return PatternKey(
           "{field} {number} is not a number: {read} is read, and the next read starts at "
-          "{rest}",
-          ""};
+          "{rest}");
     case Text::kLineMissingAbove:
-      return {
+      return PatternKeys(
           "line {line} holds {held} value; record {record} takes {taken}: is a line missing "
           "above?",
           "line {line} holds {held} values; record {record} takes {taken}: is a line "
-          "missing above?"};
+          "missing above?");
     case Text::kLineDoubledAbove:
-      return {
+      return PatternKeys(
           "line {line} holds {held} value; record {record} takes {taken}: is a line doubled "
           "above?",
           "line {line} holds {held} values; record {record} takes {taken}: is a line "
-          "doubled above?"};
+          "doubled above?");
     case Text::kLineMissingOrDoubledAbove:
-      return {
+      return PatternKeys(
           "line {line} holds {held} value; record {record} takes {taken}: is a line missing "
           "or doubled above?",
           "line {line} holds {held} values; record {record} takes {taken}: is a line "
-          "missing or doubled above?"};
+          "missing or doubled above?");
     case Text::kLineRepeated:
-      return {
+      return PatternKeys(
           "line {line} repeats line {previous}: is it doubled? The records from here on take "
           "their values a line late, and record {record} takes {taken} where line {later} "
           "holds {held} value",
           "line {line} repeats line {previous}: is it doubled? The records from here on take "
           "their values a line late, and record {record} takes {taken} where line {later} "
-          "holds {held} values"};
+          "holds {held} values");
     case Text::kTooWide:
-      return {
+      return PatternKey(
           "the wall is {width} wide (toe width + wall thickness + heel width), more than "
-          "{limit}: the run refuses it",
-          ""};
+          "{limit}: the run refuses it");
     case Text::kFarTooWide:
-      return {
+      return PatternKey(
           "the wall is far too wide (toe width + wall thickness + heel width), more than "
-          "{limit}: the run refuses it",
-          ""};
+          "{limit}: the run refuses it");
     case Text::kTooHigh:
-      return {
+      return PatternKey(
           "the wall is {height} high (wall height + footing thickness), more than {limit}: "
-          "the run refuses it",
-          ""};
+          "the run refuses it");
     case Text::kFarTooHigh:
-      return {
+      return PatternKey(
           "the wall is far too high (wall height + footing thickness), more than {limit}: "
-          "the run refuses it",
-          ""};
+          "the run refuses it");
     case Text::kNegative:
-      return {"{field} is {value}, negative", ""};
+      return PatternKey("{field} is {value}, negative");
     case Text::kNotPositive:
-      return {"{field} is {value}, not a positive length", ""};
+      return PatternKey("{field} is {value}, not a positive length");
     case Text::kCoverNotSmaller:
-      return {"{field} is {value}, not smaller than the {thickness} {limit}", ""};
+      return PatternKey("{field} is {value}, not smaller than the {thickness} {limit}");
     case Text::kNoBarsOfMark:
-      return {"{field} is 0: the sheet draws no {mark} bars", ""};
+      return PatternKey("{field} is 0: the sheet draws no {mark} bars");
     case Text::kSegmentCountOutside:
-      return {"{field} is {value}, outside 0 to 5", ""};
+      return PatternKey("{field} is {value}, outside 0 to 5");
     case Text::kNoUnitMass:
-      return {
+      return PatternKey(
           "{field} is {value}, which has no unit mass: its bars weigh 0 in the mass and "
-          "materials tables",
-          ""};
+          "materials tables");
     case Text::kPitchInSegmentWithBars:
-      return {"{field} is {value} in a segment with bars", ""};
+      return PatternKey("{field} is {value} in a segment with bars");
     case Text::kBeyondArithmetic:
-      return {"{field} is {value}, beyond {limit}: the drawing's arithmetic is not meant for it",
-              ""};
+      return PatternKey(
+          "{field} is {value}, beyond {limit}: the drawing's arithmetic is not meant for it");
     case Text::kPitchNotAboveDiameter:
-      return {
+      return PatternKey(
           "{field} is {value}, no more than the diameter {diameter} of its bars: they would "
-          "touch",
-          ""};
+          "touch");
     case Text::kLengthBelowMinimum:
-      return {
+      return PatternKey(
           "{field} is {value}, above 0 but below {limit}: a length in metres, or a point "
-          "out of place?",
-          ""};
+          "out of place?");
     case Text::kCoverBelowMinimum:
-      return {
+      return PatternKey(
           "{field} is {value}, above 0 but below {limit}: a cover in centimetres, or a point "
-          "out of place?",
-          ""};
+          "out of place?");
     case Text::kMarkTooLong:
-      return {
+      return PatternKey(
           "the segments of {mark} in use run {length}, more than {limit}: is a pitch or a "
-          "number of pitches mistyped?",
-          ""};
+          "number of pitches mistyped?");
 
     case Text::kLayerCountEnds:
-      return {"the file ends before the layer count: no layer is defined", ""};
+      return PatternKey("the file ends before the layer count: no layer is defined");
     case Text::kLayerCountDoesNotRead:
-      return {"the layer count does not read at {text}: no layer is defined", ""};
+      return PatternKey("the layer count does not read at {text}: no layer is defined");
     case Text::kLayerCountNegative:
-      return {"the layer count {count} is negative: no layer is defined", ""};
+      return PatternKey("the layer count {count} is negative: no layer is defined");
     case Text::kLayerCountTooLarge:
-      return {"the layer count {count} is more than {limit}", ""};
+      return PatternKey("the layer count {count} is more than {limit}");
     case Text::kFewerEntries:
-      return {
+      return PatternKey(
           "the file holds {held} of the {declared} layer entries it declares: {entries} "
-          "left empty",
-          ""};
+          "left empty");
     case Text::kFewerEntriesThanHonoured:
-      return {"the file holds {held} of the {declared} layer entries it declares", ""};
+      return PatternKey("the file holds {held} of the {declared} layer entries it declares");
     case Text::kFileEndsInEntry:
-      return {
+      return PatternKey(
           "the file ends in layer entry {entry} of the {declared} it declares: its {fields} "
-          "left unset",
-          ""};
+          "left unset");
     case Text::kFileEndsInEntryLeavingLater:
-      return {
+      return PatternKey(
           "the file ends in layer entry {entry} of the {declared} it declares: its {fields} "
-          "left unset, and {entries} left empty",
-          ""};
+          "left unset, and {entries} left empty");
     case Text::kEntryDoesNotRead:
-      return {"layer entry {entry} does not read at {text}: its {fields} left unset", ""};
+      return PatternKey("layer entry {entry} does not read at {text}: its {fields} left unset");
     case Text::kEntryDoesNotReadLeavingLater:
-      return {
+      return PatternKey(
           "layer entry {entry} does not read at {text}: its {fields} left unset, and "
-          "{entries} left empty",
-          ""};
+          "{entries} left empty");
     case Text::kEntriesAfterCount:
-      return {
+      return PatternKey(
           "the layer count is {count}, but the file goes on at {text}: the entries from "
-          "here on are not read",
-          ""};
+          "here on are not read");
     case Text::kDecimalCommaInThickness:
-      return {
+      return PatternKey(
           "layer entry {entry} has the thickness {text}: a decimal comma? The thickness "
-          "reads {read} and the name becomes {name}",
-          ""};
+          "reads {read} and the name becomes {name}");
     case Text::kColourByBlock:
-      return {
+      return PatternKey(
           "{layer} has colour 0, which DXF reads as BYBLOCK: the layer's entities get no "
-          "colour of their own",
-          ""};
+          "colour of their own");
     case Text::kColourByLayer:
-      return {
+      return PatternKey(
           "{layer} has colour 256, which DXF reads as BYLAYER: the layer's entities get no "
-          "colour of their own",
-          ""};
+          "colour of their own");
     case Text::kColourOutside:
-      return {
+      return PatternKey(
           "{layer} has colour {colour}, outside 1 to 255: no DXF colour, so readers reject "
-          "it or guess",
-          ""};
+          "it or guess");
     case Text::kThicknessAboveMaximum:
-      return {
+      return PatternKey(
           "{layer} has thickness {value}, more than {limit}: DXF raises every entity on the "
-          "layer that far out of the drawing (a thickness, not a line weight)",
-          ""};
+          "layer that far out of the drawing (a thickness, not a line weight)");
     case Text::kLinetypeOutsideFirst:
-      return {
+      return PatternKey(
           "{layer} has linetype code {code}, outside 1 to 5: the layer table gives it a "
-          "continuous line",
-          ""};
+          "continuous line");
     case Text::kLinetypeOutside:
-      return {
+      return PatternKey(
           "{layer} has linetype code {code}, outside 1 to 5: it takes the linetype of the "
-          "layer before it",
-          ""};
+          "layer before it");
     case Text::kDefinedTwice:
-      return {
+      return PatternKey(
           "{layer} is defined twice (first in entry {first}): the sheet draws with the first "
-          "definition",
-          ""};
+          "definition");
     case Text::kNameOneEditAway:
-      return {
+      return PatternKey(
           "layer {name} is not one the sheet draws on, but one edit away from {meant}, "
-          "which the file does not define: is {meant} meant?",
-          ""};
+          "which the file does not define: is {meant} meant?");
     case Text::kNameDiffersInCase:
-      return {
+      return PatternKey(
           "layer {name} is not one the sheet draws on, but differs only in case from "
-          "{meant}, which the file does not define: is {meant} meant?",
-          ""};
+          "{meant}, which the file does not define: is {meant} meant?");
     case Text::kLayerNotDefined:
-      return {
+      return PatternKey(
           "layer {name} is drawn on but not defined: its entities take the previous layer's "
-          "colour",
-          ""};
+          "colour");
     case Text::kOwnColourLayerNotDefined:
-      return {"layer {name} is drawn on but not defined: the layer table lacks it", ""};
+      return PatternKey("layer {name} is drawn on but not defined: the layer table lacks it");
+
+    case Text::kError:
+      return PatternKey("error");
+    case Text::kWarning:
+      return PatternKey("warning");
 
     case Text::kNoFindings:
-      return {"no findings", ""};
+      return PatternKey("no findings");
     case Text::kErrors:
-      return {"{count} error", "{count} errors"};
+      return PatternKeys("{count} error", "{count} errors");
     case Text::kWarnings:
-      return {"{count} warning", "{count} warnings"};
+      return PatternKeys("{count} warning", "{count} warnings");
     case Text::kErrorsAndWarnings:
-      return {"{errors}, {warnings}", ""};
+      return PatternKey("{errors}, {warnings}");
     case Text::kCount:
       break;
   }

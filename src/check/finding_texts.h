@@ -130,6 +130,10 @@ enum class Text {
   kLayerNotDefined,
   kOwnColourLayerNotDefined,
 
+  // The kind of a finding, where compilers write "error" and "warning".
+  kError,
+  kWarning,
+
   // The summary line.
   kNoFindings,
   kErrors,

@@ -163,11 +163,11 @@ std::string Catalog::Format(std::string_view english,
   return Fill(Translate(english), args);
 }
 
-std::string Catalog::FormatCount(std::string_view one, std::string_view many, std::uint64_t count,
-                                 std::initializer_list<std::string_view> args) const {
+std::string_view Catalog::TranslateCount(std::string_view one, std::string_view many,
+                                         std::int64_t count) const {
   const std::string_view forms = Find(one);
-  if (forms.empty()) return Fill(count == 1 ? one : many, args);
-  return Fill(Form(forms, plural_forms_ == 1 || count == 1 ? 0 : 1), args);
+  if (forms.empty()) return count == 1 ? one : many;
+  return Form(forms, plural_forms_ == 1 || count == 1 ? 0 : 1);
 }
 
 bool Catalog::Has(std::string_view english) const {

@@ -47,11 +47,11 @@ class Catalog {
   // formats: "%s" takes the next argument, "%2$s" the second (a translation
   // may need another order), "%%" stands for "%".
   std::string Format(std::string_view english, std::initializer_list<std::string_view> args) const;
-  // As Format, for a text that depends on a count: in English `one` when
-  // `count` is 1 and `many` otherwise; a translation has as many forms as
-  // its language has (Japanese one).
-  std::string FormatCount(std::string_view one, std::string_view many, std::uint64_t count,
-                          std::initializer_list<std::string_view> args) const;
+  // The text for a count: in English `one` when `count` is 1 and `many`
+  // otherwise; a translation has as many forms as its language has
+  // (Japanese one).
+  std::string_view TranslateCount(std::string_view one, std::string_view many,
+                                  std::int64_t count) const;
 
   // Whether `english` has a translation here.
   bool Has(std::string_view english) const;

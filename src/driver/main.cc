@@ -32,9 +32,9 @@ std::string NotADirectory(const std::string& path) {
   return std::string(std::strerror(errno)) + "\n";
 }
 
-int RunOne(const lwall::Options& options, const std::string& directory,
+int RunOne(const lwall::Options& options, const std::string& directory, const lwall::Catalog& texts,
            lwall::MessageOut& messages) {
-  if (options.check) return lwall::CheckDirectory(directory, messages);
+  if (options.check) return lwall::CheckDirectory(directory, texts, messages);
   return lwall::RunInDirectory(directory, {options.portable_dxf, options.preview, options.schedule},
                                messages);
 }
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
   const auto told = [&](int status) {
     return status == lwall::kExitOk && !messages.ok() ? lwall::kExitUntold : status;
   };
-  if (options.directories.empty()) return told(RunOne(options, "", messages));
+  if (options.directories.empty()) return told(RunOne(options, "", texts, messages));
 
   int status = lwall::kExitOk;
   const bool several = options.directories.size() > 1;
@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
       messages.Print(refusal);
       result = lwall::kExitNoDirectory;
     } else {
-      result = RunOne(options, directory, messages);
+      result = RunOne(options, directory, texts, messages);
     }
     if (status == lwall::kExitOk) status = result;
   }

@@ -293,7 +293,7 @@ int RunInDirectory(const std::string& directory, const RunOptions& options, Mess
   return Tell(outcome, messages);
 }
 
-int CheckDirectory(const std::string& directory, MessageOut& messages) {
+int CheckDirectory(const std::string& directory, const Catalog& texts, MessageOut& messages) {
   File design_file;
   File layer_file;
   RunOutcome outcome;
@@ -314,10 +314,14 @@ int CheckDirectory(const std::string& directory, MessageOut& messages) {
     return Tell(outcome, messages);
   }
   // Each finding names its file by the path from where lwall was started, in
-  // the form editors jump to; the summary takes the directory prefix.
+  // the form editors jump to; the summary takes the directory prefix. In
+  // English the report is the check's own text.
+  const CatalogPatterns patterns(texts);
+  const FindingTranslator* catalog = texts.language().empty() ? nullptr : &patterns;
   messages.PrintTextUnprefixed(FormatFindings(check, PathIn(directory, FileName(RunFile::kDesign)),
-                                          PathIn(directory, FileName(RunFile::kLayers))));
-  messages.PrintText(check.Summary() + "\n");
+                                              PathIn(directory, FileName(RunFile::kLayers)),
+                                              catalog));
+  messages.PrintText(check.Summary(catalog) + "\n");
   return check.findings.empty() ? kExitOk : kExitFindings;
 }
 

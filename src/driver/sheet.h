@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/catalog.h"
 #include "driver/exit_status.h"
 #include "driver/messages.h"
 #include "driver/run_failure.h"
@@ -67,8 +68,9 @@ struct RunOptions {
 int RunInDirectory(const std::string& directory, const RunOptions& options, MessageOut& messages);
 
 // `lwall --check` in `directory`: reads both inputs, writes nothing, prints
-// the findings and their summary; 0 when there are none, 1 when there are.
-int CheckDirectory(const std::string& directory, MessageOut& messages);
+// the findings and their summary in the language of `texts`; 0 when there
+// are none, 1 when there are.
+int CheckDirectory(const std::string& directory, const Catalog& texts, MessageOut& messages);
 
 }  // namespace lwall
 

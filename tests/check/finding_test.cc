@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "check/input_check.h"
+#include "common/catalog.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
@@ -46,6 +48,50 @@ TEST(FindingTexts, EveryPatternIsWholeAndListedOnce) {
   }
 }
 
+// Every pattern has its Japanese form, in both encodings the program
+// carries, with the same placeholders, so that no finding shows English or
+// an unfilled placeholder in Japanese.
+TEST(FindingTexts, EveryPatternHasItsJapaneseFormWithItsPlaceholders) {
+  const Catalog utf8("ja", TextEncoding::kUtf8);
+  const Catalog sjis("ja", TextEncoding::kShiftJis);
+  const CatalogPatterns japanese(utf8);
+  for (int i = 0; i < kTextCount; ++i) {
+    const TextPattern pattern = PatternOf(static_cast<Text>(i));
+    EXPECT_TRUE(utf8.Has(pattern.one)) << pattern.one;
+    EXPECT_TRUE(sjis.Has(pattern.one)) << pattern.one;
+    std::vector<std::string> english = Placeholders(pattern.one);
+    std::vector<std::string> translated = Placeholders(japanese.Translate(pattern, 2));
+    std::sort(english.begin(), english.end());
+    std::sort(translated.begin(), translated.end());
+    EXPECT_EQ(translated, english) << pattern.one;
+  }
+}
+
+TEST(Finding, InJapaneseWithTheKindAsCompilersWriteIt) {
+  const InputCheck check = CheckInputTexts(
+      testing::ExampleDesignText().substr(0, testing::ExampleDesignText().find("4,0,0,0,0")),
+      testing::ExampleLayerText());
+  ASSERT_EQ(check.findings.size(), 1u);
+  const Catalog texts("ja", TextEncoding::kUtf8);
+  const CatalogPatterns japanese(texts);
+  // The field's name and the kind are translated with the sentence; the
+  // place stays in the form editors jump to.
+  EXPECT_EQ(FormatFinding(check.findings[0], "a/tempoL.dat", "a/GasouL.dat", &japanese),
+            reinterpret_cast<const char*>(
+                u8"a/tempoL.dat:9:1: エラー: レコード 9「F1 ピッチ数 1」の手前でファイルが"
+                u8"終わっています: それ以降の値はすべて 0 のままです"));
+  InputCheck several;
+  several.errors = 2;
+  several.warnings = 1;
+  EXPECT_EQ(several.Summary(&japanese), reinterpret_cast<const char*>(u8"エラー 2 件、警告 1 件"));
+  EXPECT_EQ(InputCheck{}.Summary(&japanese), reinterpret_cast<const char*>(u8"指摘なし"));
+  // English from the English catalog is the check's own text.
+  const Catalog english;
+  const CatalogPatterns own(english);
+  EXPECT_EQ(FormatFinding(check.findings[0], "t", "g", &own),
+            FormatFinding(check.findings[0], "t", "g"));
+}
+
 // A catalog that marks every pattern it was asked for, so that what a
 // translation is built of shows.
 class MarkingTranslator : public FindingTranslator {
@@ -69,7 +115,7 @@ TEST(Finding, ATranslationIsMadeOfWholePatterns) {
             "<the file ends before <record 9, <F1 pitch count 1>>: it and every later value stay "
             "0>");
   EXPECT_EQ(FormatFinding(check.findings[0], "a/tempoL.dat", "a/GasouL.dat", &catalog),
-            "a/tempoL.dat:9:1: error: " + Render(check.findings[0].message, &catalog));
+            "a/tempoL.dat:9:1: <error>: " + Render(check.findings[0].message, &catalog));
   EXPECT_EQ(check.Summary(&catalog), "<1 error>");
   InputCheck several;
   several.errors = 2;

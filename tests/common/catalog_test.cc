@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
 #include "support/program_run.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
@@ -48,7 +48,7 @@ TEST(Catalog, JapaneseInUtf8AndShiftJis) {
   // "使い方" in code page 932.
   const std::string_view shift_jis = sjis.Translate("Usage: lwall [OPTION]... [DIR]...\n");
   EXPECT_TRUE(shift_jis.starts_with("\x8E\x67\x82\xA2\x95\xFB: lwall")) << shift_jis;
-  EXPECT_EQ(platform::ShiftJisToUtf8(shift_jis).value_or(""), usage);
+  EXPECT_EQ(shift_jis, testing::Sjis(usage));
   EXPECT_EQ(utf8.Format("unknown option '%s'", {"-x"}), Utf8(u8"不明なオプション '-x' です"));
   // Not in the catalog: the English text, placeholders filled.
   EXPECT_EQ(utf8.Translate("no such text"), "no such text");
@@ -71,12 +71,17 @@ TEST(Catalog, PlaceholdersInOrderOrByPosition) {
 
 TEST(Catalog, CountsInEnglishAndJapanese) {
   const Catalog english;
-  EXPECT_EQ(english.FormatCount("%s file", "%s files", 1, {"1"}), "1 file");
-  EXPECT_EQ(english.FormatCount("%s file", "%s files", 0, {"0"}), "0 files");
-  EXPECT_EQ(english.FormatCount("%s file", "%s files", 2, {"2"}), "2 files");
-  // Not in the Japanese catalog: English forms, chosen as in English.
-  EXPECT_EQ(Catalog("ja", TextEncoding::kUtf8).FormatCount("%s file", "%s files", 2, {"2"}),
-            "2 files");
+  EXPECT_EQ(english.TranslateCount("{count} error", "{count} errors", 1), "{count} error");
+  EXPECT_EQ(english.TranslateCount("{count} error", "{count} errors", 0), "{count} errors");
+  EXPECT_EQ(english.TranslateCount("{count} error", "{count} errors", 2), "{count} errors");
+  // Japanese has one form for every count.
+  const Catalog japanese("ja", TextEncoding::kUtf8);
+  for (const std::int64_t count : {0, 1, 2, 11}) {
+    EXPECT_EQ(japanese.TranslateCount("{count} error", "{count} errors", count),
+              Utf8(u8"エラー {count} 件"));
+  }
+  // Not in the catalog: English forms, chosen as in English.
+  EXPECT_EQ(japanese.TranslateCount("%s file", "%s files", 2), "%s files");
 }
 
 // Runs a shell command; its standard output, or nullopt when it failed.
@@ -139,8 +144,7 @@ TEST_F(CatalogFiles, TheProgramCarriesEveryTranslationInBothEncodings) {
   for (const std::string& text : english) {
     EXPECT_TRUE(utf8.Has(text)) << text;
     EXPECT_TRUE(sjis.Has(text)) << text;
-    EXPECT_EQ(platform::ShiftJisToUtf8(sjis.Translate(text)).value_or(""), utf8.Translate(text))
-        << text;
+    EXPECT_EQ(sjis.Translate(text), testing::Sjis(utf8.Translate(text))) << text;
   }
 }
 

@@ -1,5 +1,5 @@
 // The texts for people in the user's language, as the program prints them:
-// --help and usage errors in Japanese under a Japanese locale, in the
+// --help, usage errors and --check in Japanese under a Japanese locale, in the
 // locale's codeset in a pipe and on a terminal alike; English, byte for byte
 // as ever, under LANG=C; and the run's messages and outputs the same in
 // every locale.
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
 #include "support/program_run.h"
+#include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
 
 namespace lwall {
@@ -33,9 +33,9 @@ std::string EnglishHelp() {
   return testing::ReadFileText(LWALL_TESTS_DIR "/driver/texts/help.C.txt");
 }
 
-// Shift-JIS bytes that read as `utf8`, and are not UTF-8 themselves.
+// The Shift-JIS bytes of `utf8`, which are not UTF-8 themselves.
 void ExpectShiftJisOf(const std::string& shift_jis, const std::string& utf8) {
-  EXPECT_EQ(platform::ShiftJisToUtf8(shift_jis).value_or(""), utf8);
+  EXPECT_EQ(shift_jis, testing::Sjis(utf8));
   EXPECT_NE(shift_jis, utf8);
 }
 
@@ -99,6 +99,67 @@ TEST(JapaneseTexts, UsageErrorsInTheLocalesCodesetPipedAndOnATerminal) {
   EXPECT_EQ(shown.status, 64);
   EXPECT_EQ(shown.output, japanese);
   EXPECT_EQ(RunProgramOnTerminal(dir, {"-x"}, {kShiftJis}).output, sjis.errors);
+}
+
+// The example of "lwall --check" in a user's guide: the lines after its
+// command, without their indent.
+std::string CheckExampleOf(const std::string& guide) {
+  const std::string text = testing::ReadFileText(LWALL_TESTS_DIR "/../" + guide);
+  constexpr std::string_view kCommand = "    $ lwall --check my-wall\n";
+  std::size_t at = text.find(kCommand);
+  if (at == std::string::npos) return "";
+  std::string example;
+  for (at += kCommand.size(); text.compare(at, 4, "    ") == 0;) {
+    const std::size_t end = text.find('\n', at);
+    example += text.substr(at + 4, end + 1 - at - 4);
+    at = end + 1;
+  }
+  return example;
+}
+
+// The folder of the guides' example: the bundled example with a letter O in
+// its toe width, a linetype code 9 and no layer D-BMK.
+void WriteCheckExample(const TempDir& root) {
+  std::filesystem::create_directory(root.path() / "my-wall");
+  for (const char* name : {"tempoL.dat", "GasouL.dat"}) {
+    std::string text = testing::ReadFileText(LWALL_EXAMPLES_DIR "/standard/" + std::string(name));
+    std::erase(text, '\r');
+    root.Write("my-wall/" + std::string(name), text);
+  }
+  std::string design = root.Read("my-wall/tempoL.dat");
+  design.replace(0, 3, "5O0");
+  root.Write("my-wall/tempoL.dat", design);
+  std::string layers = root.Read("my-wall/GasouL.dat");
+  layers.replace(layers.find("D-BMK"), 5, "D-CENTRE");
+  layers.replace(layers.find("7 1 0.25 D-MTR-TXT"), 3, "7 9");
+  root.Write("my-wall/GasouL.dat", layers);
+}
+
+TEST(JapaneseTexts, TheGuidesCheckExampleInEachLanguageAndCodeset) {
+  const std::string english = CheckExampleOf("README.md");
+  const std::string japanese = CheckExampleOf("README.ja.md");
+  ASSERT_TRUE(english.ends_with("\n1 error, 2 warnings\n")) << english;
+  ASSERT_TRUE(japanese.ends_with(Utf8(u8"\nエラー 1 件、警告 2 件\n"))) << japanese;
+  TempDir root;
+  WriteCheckExample(root);
+  const std::vector<std::string> args = {"--check", "my-wall"};
+  const ProgramResult c = RunProgramIn(root, args);
+  EXPECT_EQ(c.status, 1);
+  EXPECT_EQ(c.output, english);
+  const ProgramResult utf8 = RunProgramIn(root, args, {kUtf8});
+  EXPECT_EQ(utf8.status, 1);
+  EXPECT_EQ(utf8.output, japanese);
+  const ProgramResult sjis = RunProgramIn(root, args, {kShiftJis});
+  EXPECT_EQ(sjis.status, 1);
+  ExpectShiftJisOf(sjis.output, japanese);
+  // With several folders the summary is prefixed, in Japanese too.
+  EXPECT_TRUE(RunProgramIn(root, {"--check", "my-wall", "my-wall"}, {kUtf8})
+                  .output.ends_with(Utf8(u8"\nmy-wall: エラー 1 件、警告 2 件\n")));
+
+  if (!testing::HaveScript()) GTEST_SKIP() << "no script(1): no terminal to try";
+  EXPECT_EQ(RunProgramOnTerminal(root, args).output, english);
+  EXPECT_EQ(RunProgramOnTerminal(root, args, {kUtf8}).output, japanese);
+  EXPECT_EQ(RunProgramOnTerminal(root, args, {kShiftJis}).output, sjis.output);
 }
 
 TEST(JapaneseTexts, EnglishAsEverUnderC) {
