@@ -6,24 +6,39 @@
 
 namespace lwall {
 
-const char* FileName(RunFile file) {
+namespace {
+
+// What each file of a run is called and the status its failures end with:
+// in one switch, so that a new file cannot get one without the other.
+struct FileFacts {
+  const char* name;
+  int status;
+};
+
+FileFacts FactsOf(RunFile file) {
   switch (file) {
     case RunFile::kDxf:
-      return "Lwall.dxf";
+      return {"Lwall.dxf", kExitDxfFailed};
     case RunFile::kScript:
-      return "tempoL.scr";
+      return {"tempoL.scr", kExitScriptFailed};
     case RunFile::kDesign:
-      return "tempoL.dat";
+      return {"tempoL.dat", kExitDesignFailed};
     case RunFile::kLayers:
-      return "GasouL.dat";
+      return {"GasouL.dat", kExitLayersFailed};
     case RunFile::kPreview:
-      return "Lwall.svg";
+      return {"Lwall.svg", kExitPreviewFailed};
     case RunFile::kBars:
-      return "Lwall-bars.csv";
+      return {"Lwall-bars.csv", kExitDataFailed};
     case RunFile::kMaterials:
-      return "Lwall-materials.csv";
+      return {"Lwall-materials.csv", kExitDataFailed};
   }
-  return "";
+  return {"", kExitDxfFailed};
+}
+
+}  // namespace
+
+const char* FileName(RunFile file) {
+  return FactsOf(file).name;
 }
 
 namespace {
@@ -62,22 +77,7 @@ int FailureStatus(const RunFailure& failure) {
   if (failure.kind == FailureKind::kTooWide || failure.kind == FailureKind::kTooHigh) {
     return kExitWallRefused;
   }
-  switch (failure.file) {
-    case RunFile::kDxf:
-      return kExitDxfFailed;
-    case RunFile::kScript:
-      return kExitScriptFailed;
-    case RunFile::kDesign:
-      return kExitDesignFailed;
-    case RunFile::kLayers:
-      return kExitLayersFailed;
-    case RunFile::kPreview:
-      return kExitPreviewFailed;
-    case RunFile::kBars:
-    case RunFile::kMaterials:
-      return kExitDataFailed;
-  }
-  return kExitDxfFailed;
+  return FactsOf(failure.file).status;
 }
 
 void RunOutcome::Add(const RunFailure& failure) {

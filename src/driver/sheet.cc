@@ -16,6 +16,7 @@
 #include "output/dxf_header.h"
 #include "output/dxf_tables.h"
 #include "output/svg_writer.h"
+#include "platform/platform.h"
 #include "tables/schedule_csv.h"
 #include "tables/schedules.h"
 
@@ -73,7 +74,7 @@ RunFailure TooLarge(RunFile file, const OutputStream& stream) {
 class PictureSink : public EntitySink {
  public:
   PictureSink(OutputStream& out, const LayerTable& layers) : out_(out) {
-    Guarded([&] { svg_.emplace(out, layers); });
+    Guarded([&] { svg_.emplace(out, layers, platform::ShiftJisToUtf8); });
   }
   void OnLine(const LineRecord& line) override {
     Guarded([&] { svg_->OnLine(line); });
@@ -167,8 +168,8 @@ std::optional<RunFailure> DrawSheetInto(ByteSource& design, ByteSource& layers,
   }
   // The data hold the tables of a whole sheet only.
   if (!failure && outputs.schedule != nullptr) {
-    outputs.schedule->bars = BarScheduleCsv(tables);
-    outputs.schedule->materials = MaterialsCsv(tables.materials);
+    outputs.schedule->bars = BarScheduleCsv(tables, platform::ShiftJisToUtf8);
+    outputs.schedule->materials = MaterialsCsv(tables.materials, platform::ShiftJisToUtf8);
   }
   if (!failure && picture) failure = picture->failure();
   return failure;
@@ -227,24 +228,19 @@ int Tell(const RunOutcome& outcome, MessageOut& messages) {
 
 int RunInDirectory(const std::string& directory, const RunOptions& options, MessageOut& messages) {
   RunOutcome outcome;
+  const auto stop = [&](const RunFailure& failure) {
+    outcome.Add(failure);
+    return Tell(outcome, messages);
+  };
   // 1. The two outputs, emptied, then the two inputs, stopping at the first
   // that does not open.
   OutputStream dxf(OpenOutput(PathIn(directory, FileName(RunFile::kDxf))));
-  if (!dxf.has_file()) {
-    outcome.Add({FailureKind::kCreate, RunFile::kDxf});
-    return Tell(outcome, messages);
-  }
+  if (!dxf.has_file()) return stop({FailureKind::kCreate, RunFile::kDxf});
   OutputStream script(OpenOutput(PathIn(directory, FileName(RunFile::kScript))));
-  if (!script.has_file()) {
-    outcome.Add({FailureKind::kCreate, RunFile::kScript});
-    return Tell(outcome, messages);
-  }
+  if (!script.has_file()) return stop({FailureKind::kCreate, RunFile::kScript});
   File design_file;
   File layer_file;
-  if (const auto failure = OpenInputs(directory, design_file, layer_file)) {
-    outcome.Add(*failure);
-    return Tell(outcome, messages);
-  }
+  if (const auto failure = OpenInputs(directory, design_file, layer_file)) return stop(*failure);
 
   // 2. The sheet, with the picture and the schedule's data beside it in
   // memory.
@@ -294,25 +290,20 @@ int RunInDirectory(const std::string& directory, const RunOptions& options, Mess
 }
 
 int CheckDirectory(const std::string& directory, const Catalog& texts, MessageOut& messages) {
+  RunOutcome outcome;
+  const auto stop = [&](const RunFailure& failure) {
+    outcome.Add(failure);
+    return Tell(outcome, messages);
+  };
   File design_file;
   File layer_file;
-  RunOutcome outcome;
-  if (const auto failure = OpenInputs(directory, design_file, layer_file)) {
-    outcome.Add(*failure);
-    return Tell(outcome, messages);
-  }
+  if (const auto failure = OpenInputs(directory, design_file, layer_file)) return stop(*failure);
   FileSource design(design_file.get());
   FileSource layers(layer_file.get());
   const InputCheck check = CheckInputs(design, layers);
   // The layer file is read first, as in a run.
-  if (layers.failed()) {
-    outcome.Add({FailureKind::kRead, RunFile::kLayers});
-    return Tell(outcome, messages);
-  }
-  if (design.failed()) {
-    outcome.Add({FailureKind::kRead, RunFile::kDesign});
-    return Tell(outcome, messages);
-  }
+  if (layers.failed()) return stop({FailureKind::kRead, RunFile::kLayers});
+  if (design.failed()) return stop({FailureKind::kRead, RunFile::kDesign});
   // Each finding names its file by the path from where lwall was started, in
   // the form editors jump to; the summary takes the directory prefix. In
   // English the report is the check's own text.

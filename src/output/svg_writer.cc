@@ -11,7 +11,6 @@
 #include "common/number_format.h"
 #include "common/sheet_frame.h"
 #include "output/dxf_tables.h"
-#include "platform/platform.h"
 
 namespace lwall {
 
@@ -175,7 +174,8 @@ void AppendClassToken(std::string& out, std::string_view utf8) {
 
 }  // namespace
 
-SvgWriter::SvgWriter(OutputStream& out, const LayerTable& layers) : out_(out), layers_(layers) {
+SvgWriter::SvgWriter(OutputStream& out, const LayerTable& layers, ShiftJisDecoder decode)
+    : out_(out), layers_(layers), decode_(decode) {
   const double left = kSheetFrameLowerLeft.x - kMargin;
   const double top = -(kSheetFrameUpperRight.y + kMargin);
   const double width = kSheetFrameWidth + 2 * kMargin;
@@ -213,7 +213,7 @@ void SvgWriter::Finish() {
 }
 
 std::string_view SvgWriter::Utf8(std::string_view shift_jis) {
-  std::optional<std::string> utf8 = platform::ShiftJisToUtf8(shift_jis);
+  std::optional<std::string> utf8 = decode_(shift_jis);
   if (!utf8) {
     converted_ = false;
     utf8.emplace();  // the text is left out of a picture that is given up

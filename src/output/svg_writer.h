@@ -37,6 +37,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/shift_jis_decoder.h"
 #include "input/layer_table.h"
 #include "output/entity_sink.h"
 #include "output/output_stream.h"
@@ -47,7 +48,7 @@ class SvgWriter : public EntitySink {
  public:
   // Writes the head of the document. `layers` is read as entities arrive (it
   // is filled after this writer is made) and must outlive the writer.
-  SvgWriter(OutputStream& out, const LayerTable& layers);
+  SvgWriter(OutputStream& out, const LayerTable& layers, ShiftJisDecoder decode);
 
   void OnLine(const LineRecord& line) override;
   void OnText(const TextRecord& text) override;
@@ -77,6 +78,7 @@ class SvgWriter : public EntitySink {
   std::string scratch_;              // one element, reused to spare allocations
   std::string converted_text_;
   bool converted_ = true;
+  ShiftJisDecoder decode_;
 };
 
 }  // namespace lwall

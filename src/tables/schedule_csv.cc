@@ -2,7 +2,6 @@
 #include "tables/schedule_csv.h"
 
 #include "common/japanese_texts.h"
-#include "platform/platform.h"
 
 namespace lwall {
 
@@ -16,8 +15,8 @@ constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";  // U+3000 in UTF
 // centre a label in its cell on the sheet ("  2.2", "　計　").
 // Empty when there is no converter, which the files' callers learn from
 // Converts() first.
-std::string Cell(std::string_view sheet_text) {
-  std::string text = platform::ShiftJisToUtf8(sheet_text).value_or("");
+std::string CellText(ShiftJisDecoder decode, std::string_view sheet_text) {
+  std::string text = decode(sheet_text).value_or("");
   for (bool trimmed = true; trimmed;) {
     trimmed = false;
     for (const std::string_view blank : {std::string_view(" "), kIdeographicSpace}) {
@@ -36,13 +35,8 @@ std::string Cell(std::string_view sheet_text) {
 
 // Whether the sheet's Japanese texts convert here at all: the converter is
 // there for every text or for none.
-bool Converts() {
-  return platform::ShiftJisToUtf8(ja::kKind).has_value();
-}
-
-// A heading of the sheet with the unit it prints below it.
-std::string WithUnit(std::string_view heading, std::string_view unit) {
-  return Cell(heading) + " " + std::string(unit);
+bool Converts(ShiftJisDecoder decode) {
+  return decode(ja::kKind).has_value();
 }
 
 }  // namespace
@@ -68,8 +62,13 @@ std::string CsvRecord(std::initializer_list<std::string_view> fields) {
   return record;
 }
 
-std::optional<std::string> BarScheduleCsv(const ScheduleTables& tables) {
-  if (!Converts()) return std::nullopt;
+std::optional<std::string> BarScheduleCsv(const ScheduleTables& tables, ShiftJisDecoder decode) {
+  if (!Converts(decode)) return std::nullopt;
+  const auto Cell = [decode](std::string_view text) { return CellText(decode, text); };
+  // A heading of the sheet with the unit it prints below it.
+  const auto WithUnit = [&](std::string_view heading, std::string_view unit) {
+    return Cell(heading) + " " + std::string(unit);
+  };
   std::string file(kByteOrderMark);
   file += CsvRecord({Cell(ja::kKind), Cell(ja::kShape), Cell(ja::kDiameter), Cell(ja::kCount),
                      WithUnit(ja::kLength, "(mm)"), WithUnit(ja::kL1, "(mm)"),
@@ -92,8 +91,9 @@ std::optional<std::string> BarScheduleCsv(const ScheduleTables& tables) {
   return file;
 }
 
-std::optional<std::string> MaterialsCsv(const MaterialsCells& m) {
-  if (!Converts()) return std::nullopt;
+std::optional<std::string> MaterialsCsv(const MaterialsCells& m, ShiftJisDecoder decode) {
+  if (!Converts(decode)) return std::nullopt;
+  const auto Cell = [decode](std::string_view text) { return CellText(decode, text); };
   std::string file(kByteOrderMark);
   file += CsvRecord(
       {Cell(ja::kKind), Cell(ja::kItem), Cell(ja::kUnit), Cell(ja::kQuantity), Cell(ja::kRemarks)});

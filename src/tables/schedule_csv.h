@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/shift_jis_decoder.h"
 #include "tables/schedule_tables.h"
 
 namespace lwall {
@@ -20,14 +21,15 @@ namespace lwall {
 // One row per bar mark in the sheet's order (W1 ... S2) with the columns of
 // the bending schedule and then the masses of the mass table; then one row
 // per diameter of the materials table's steel rows, ascending, and the
-// total mass. Nothing when the system has no Shift-JIS converter: the
-// headings could not be written.
-std::optional<std::string> BarScheduleCsv(const ScheduleTables& tables);
+// total mass. The sheet's texts become UTF-8 through `decode`; nothing when
+// it cannot convert them (no converter on the system): the headings could
+// not be written.
+std::optional<std::string> BarScheduleCsv(const ScheduleTables& tables, ShiftJisDecoder decode);
 
 // The materials table's rows, top to bottom: kind, part, unit, quantity,
 // remark, each as the sheet shows it (the end formwork's area stands in the
-// remarks column there, and so here). Nothing without a Shift-JIS converter.
-std::optional<std::string> MaterialsCsv(const MaterialsCells& materials);
+// remarks column there, and so here). Nothing when `decode` cannot convert.
+std::optional<std::string> MaterialsCsv(const MaterialsCells& materials, ShiftJisDecoder decode);
 
 // One record: the fields separated by commas, a field quoted (its quotes
 // doubled) when it holds a comma, a quote or a line break; ends with CR LF.

@@ -17,6 +17,7 @@
 #include "drawings/arrangement/reinforcement_arrangement.h"
 #include "drawings/assembly/rebar_assembly.h"
 #include "output/dxf_tables.h"
+#include "platform/platform.h"
 #include "support/program_run.h"
 #include "support/shift_jis_text.h"
 #include "support/test_sheet.h"
@@ -72,7 +73,7 @@ double Number(const std::string& text) {
 TEST(SvgWriter, ExampleSheetIsItsDxfEntitiesInOrderPlacedTurnedDashedAndColoured) {
   TestSheet sheet;
   OutputStream out;
-  SvgWriter writer(out, sheet.run().layers);
+  SvgWriter writer(out, sheet.run().layers, platform::ShiftJisToUtf8);
   sheet.run().dxf.AddSink(writer);
   DrawReinforcementArrangement(sheet.run());
   DrawRebarAssemblyDrawing(sheet.run());
@@ -162,7 +163,7 @@ TEST(SvgWriter, LayerLinetypesAndDashesAgreeWithTheDxfTables) {
     if (r.type == "LAYER") linetype_of.emplace(r.Get(2), r.Get(6));  // the first of a name
   }
   ASSERT_EQ(linetype_of["AFTER-H"], "HIDDEN");
-  SvgWriter writer(out, layers);
+  SvgWriter writer(out, layers, platform::ShiftJisToUtf8);
   for (const LayerDef& layer : layers.layers) writer.OnLine({layer.name, 0, 7, "", 1, {}, {1, 1}});
   writer.OnLine({"NOWHERE", 0, 7, "", 1, {}, {1, 1}});
   writer.Finish();
@@ -188,13 +189,14 @@ TEST(SvgWriter, HostileLayerNamesAndTextsGiveWellFormedXml) {
       {"]]>\x01\t", "_____", "", ""}};
   LayerTable layers;
   OutputStream out, empty;
-  SvgWriter writer(out, layers);
+  SvgWriter writer(out, layers, platform::ShiftJisToUtf8);
   for (const auto& c : cases) {
     writer.OnText({c[0], 0, 0, 125, c[2], 1, 0, false, {}, {}, ""});
     writer.OnCircle({c[0], 0, -5, {}, 1});
   }
   writer.Finish();
-  SvgWriter(empty, layers).Finish();  // a sheet refused before its first entity
+  SvgWriter(empty, layers, platform::ShiftJisToUtf8)
+      .Finish();  // a sheet refused before its first entity
   PARSE_OR_SKIP(out.contents());
   ASSERT_EQ(drawing.size(), 2 * std::size(cases));
   for (std::size_t i = 0; i < std::size(cases); ++i) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/platform.h"
+
 namespace lwall {
 namespace {
 
@@ -22,7 +24,9 @@ TEST(ScheduleCsv, BarScheduleHasItsMarksThenTheDiameterTotals) {
   schedule[kRowW1] = {"W1", "1", "D13", 7, 1234, 2000.4, 350, 0, 0.995};
   schedule[kRowF2] = {"F2", "2", "D16", 5, 2000, 300, 1500, 300, 1.56};
   schedule[kRowS2] = {"S2", "3", "D10", 2, 100000, 0, 0, 1, 0.56};
-  const std::string csv = BarScheduleCsv(ComputeScheduleTables(schedule, DesignData{})).value();
+  const std::string csv =
+      BarScheduleCsv(ComputeScheduleTables(schedule, DesignData{}), platform::ShiftJisToUtf8)
+          .value();
   EXPECT_EQ(csv, Utf8(u8"\uFEFF"
                       u8"種 別,形 式,径,本 数,長 さ (mm),Ｌ１ (mm),Ｌ２ (mm),Ｌ３ (mm),"
                       u8"単位質量 (kg/m),１本当り質量 (kg),質 量 (kg)\r\n"
@@ -55,7 +59,7 @@ TEST(ScheduleCsv, MaterialsRowsReadTopDownAsTheSheetShowsThem) {
   totals.AddRow("D19", 0);  // a row of no bars: a steel row with no label
   totals.AddRow("D16", 12.5);
   totals.AddRow("D22", 1);
-  EXPECT_EQ(MaterialsCsv(ComputeMaterialsCells(d, totals)).value(),
+  EXPECT_EQ(MaterialsCsv(ComputeMaterialsCells(d, totals), platform::ShiftJisToUtf8).value(),
             Utf8(u8"\uFEFF"
                  u8"種 別,細 別,単 位,数 量,摘 要\r\n"
                  u8"ｺﾝｸﾘｰﾄ,たて壁,m3,0.600,\r\n"
