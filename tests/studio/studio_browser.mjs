@@ -73,9 +73,13 @@ export async function launchStudio(pagePath, {width = 1400, height = 900} = {}) 
       for (const name of names) {
         const button = await page.$(`aria/${name}[role="button"]`);
         if (!button) throw new Error(`no button named "${name}"`);
-        await button.click();
         const file = join(dir, name);
-        for (let i = 0; i < 200 && !existsSync(file); ++i) await sleep(25);
+        // Chromium now and then drops one of several downloads made in quick
+        // succession; a person would click again, and so does the test.
+        for (let attempt = 0; attempt < 3 && !existsSync(file); ++attempt) {
+          await button.click();
+          for (let i = 0; i < 200 && !existsSync(file); ++i) await sleep(25);
+        }
         if (!existsSync(file)) throw new Error(`${name} was not saved: ${readdirSync(dir)}`);
         out[name] = readFileSync(file);
       }
