@@ -5,9 +5,11 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <vector>
 
+#include "check/mark_spans.h"
 #include "check/read_reasons.h"
 #include "common/sheet_frame.h"
 #include "input/design_records.h"
@@ -23,9 +25,6 @@ constexpr double kLargestValue = 1e7;
 // No outline or view of a wall is this short: a length above 0 below it is
 // one written in metres, or with its point out of place ("1.200").
 constexpr double kShortestLength = 50;
-// No concrete cover is thinner than this: a cover above 0 below it is one
-// written in centimetres, or with its point out of place ("7.0").
-constexpr double kThinnestCover = 20;
 // The segments of one bar mark lie along a wall or a footing of at most a
 // few metres; more than this is a mistyped pitch or number of pitches.
 constexpr double kLongestMarkRun = 20000;
@@ -144,8 +143,15 @@ class DesignChecker {
   void Check() {
     Reading();
     Layout();
+    // Values lost or shifted make any comparison between marks mislead.
+    read_as_written_ = !out_.has_errors();
     Limits();
     Values();
+    // Nor is a wall the run refuses worth comparing.
+    if (read_as_written_ && !out_.has_errors()) {
+      Diameters();
+      Spans();
+    }
   }
 
  private:
@@ -333,6 +339,31 @@ class DesignChecker {
       i = k;
     }
 
+    // A line that ends in a comma lets its record read on into the next
+    // line: the value before that comma was lost, and the records from
+    // there on take their values from the line after their own.
+    // Told only in a file written a record a line whose reading went
+    // wrong: a file may as well give a value a line, each ending in a comma.
+    for (std::size_t i = 1; i < stop && (stop < fields.size() || !trace_.stop_at_end); ++i) {
+      const FieldTrace& field = fields[i];
+      const FieldTrace& before = fields[i - 1];
+      if (field.record != before.record || field.state != FieldState::kRead ||
+          before.state != FieldState::kRead || field.at.line <= before.end.line) {
+        continue;
+      }
+      const std::uint64_t line = before.end.line;
+      const std::string_view text = lines_.TextOf(line);
+      if (field.record < 2 || !OnOwnLine(field.record - 1) || text.empty() || text.back() != ',' ||
+          lines_.Values(line) != DesignRecordSize(field.record) - 1) {
+        break;
+      }
+      About(out_.Error(TextPosition{0, line, text.size()},
+                       {Text::kLineEndsInComma,
+                        {{"line", line}, {"field", Ref(field)}, {"next", field.at.line}}}),
+            field);
+      break;
+    }
+
     for (std::size_t i = 0; i < stop; ++i) {
       const FieldTrace& field = fields[i];
       if (field.state != FieldState::kRead || !ContinuesNumber(field.rest) ||
@@ -341,6 +372,21 @@ class DesignChecker {
       }
       About(out_.Error(field.at, PartlyRead(field, Ref(field))), field);
     }
+  }
+
+  // Whether the record's values are those of one line, all of them.
+  bool OnOwnLine(int record) const {
+    const FieldTrace& first = Field(record, 0);
+    const int size = DesignRecordSize(record);
+    if (lines_.Values(first.at.line) != size) return false;
+    for (int i = 0; i < size; ++i) {
+      const FieldTrace& field = Field(record, i);
+      if (field.state != FieldState::kRead || field.at.line != first.at.line ||
+          field.end.line != first.at.line) {
+        return false;
+      }
+    }
+    return true;
   }
 
   // The sentence for records `first` to `last` that ended after `values` of
@@ -378,15 +424,8 @@ class DesignChecker {
     std::vector<int> record_of_line(static_cast<std::size_t>(lines_.count()) + 1, 0);
     int record = 1;
     for (; record <= kDesignRecords; ++record) {
-      const int size = DesignRecordSize(record);
       const FieldTrace& first = Field(record, 0);
-      bool own_line = lines_.Values(first.at.line) == size;
-      for (int i = 0; i < size && own_line; ++i) {
-        const FieldTrace& field = Field(record, i);
-        own_line = field.state == FieldState::kRead && field.at.line == first.at.line &&
-                   field.end.line == first.at.line;
-      }
-      if (!own_line) break;
+      if (!OnOwnLine(record)) break;
       if (first.at.line < record_of_line.size()) {
         record_of_line[static_cast<std::size_t>(first.at.line)] = record;
       }
@@ -414,10 +453,33 @@ class DesignChecker {
       }
       return true;
     };
+    const bool missing = fits(record + 1, 0);
+    if (missing) {
+      // A line left blank where the values were lost is the line missing:
+      // the records from it on took the values of the next line, unnoticed
+      // while those were as many as their own.
+      const bool alone = fits(record, 1);
+      for (std::uint64_t l = line; l > 1;) {
+        const std::uint64_t previous = l - 1;
+        // When this line alone may be off, only a blank line right above
+        // tells the other reading.
+        if (alone && l != line) break;
+        if (lines_.Values(previous) == 0) {
+          const int lost = l == line ? record : record_of_line[static_cast<std::size_t>(l)];
+          Finding& finding =
+              out_.Error(TextPosition{0, previous, 1},
+                         {Text::kBlankLineLostValues, {{"line", previous}, {"record", lost}}});
+          finding.record = lost;
+          return;
+        }
+        const int r = record_of_line[static_cast<std::size_t>(previous)];
+        if (r < 1 || r >= kDesignRecords || DesignRecordSize(r) != DesignRecordSize(r + 1)) break;
+        l = previous;
+      }
+    }
     // This line alone is off (a value too many or too few on it): the
     // findings of the reading say so.
     if (fits(record, 1)) return;
-    const bool missing = fits(record + 1, 0);
     const bool doubled = fits(record - 1, 0);
     if (!missing && !doubled) return;
 
@@ -511,8 +573,12 @@ class DesignChecker {
       const int record = index < 6 ? 4 : 5;
       const int place = index < 6 ? index : 0;
       const double value = Field(record, place).value;
-      if (value > 0 && value < kThinnestCover) {
+      if (value == 0 && WasRead(record, place) && Used(record, place)) {
+        Warn(record, place, Text::kCoverZero);
+      } else if (value > 0 && value < kThinnestCover) {
         Warn(record, place, Text::kCoverBelowMinimum, {{"limit", NumberValue(kThinnestCover)}});
+      } else if (value > kThickestCover && value <= kLargestValue) {
+        Warn(record, place, Text::kCoverAboveMaximum, {{"limit", NumberValue(kThickestCover)}});
       }
     }
     // Each cover and the thickness it lies in.
@@ -530,12 +596,27 @@ class DesignChecker {
         {4, 5, {1, 1}},
         {5, 0, {2, 0}},
     }};
-    for (const Cover& c : covers) {
-      const auto [record, index] = c.thickness;
+    // Two covers or more as thick as the thickness they lie in tell the
+    // thickness short of a digit rather than each cover too thick.
+    for (const std::pair<int, int>& thickness_field : {std::pair{2, 1}, {1, 1}, {2, 0}}) {
+      const auto [record, index] = thickness_field;
       const double thickness = Field(record, index).value;
-      const double cover = Field(c.record, c.index).value;
-      if (WasRead(record, index) && thickness > 0 && cover >= thickness) {
-        Warn(c.record, c.index, Text::kCoverNotSmaller,
+      if (!WasRead(record, index) || !(thickness > 0)) continue;
+      std::vector<const Cover*> over;
+      for (const Cover& c : covers) {
+        if (c.thickness == thickness_field && Field(c.record, c.index).value >= thickness) {
+          over.push_back(&c);
+        }
+      }
+      if (over.size() >= 2 && read_as_written_) {
+        std::vector<Phrase> names;
+        for (const Cover* c : over) names.push_back(DesignFieldName(c->record, c->index));
+        Warn(record, index, Text::kThicknessNotAboveCovers, {{"covers", List(names)}});
+        continue;
+      }
+      for (const Cover* c : over) {
+        if (out_.HasFindingAbout(c->record, c->index)) continue;
+        Warn(c->record, c->index, Text::kCoverNotSmaller,
              {{"thickness", DesignFieldName(record, index)}, {"limit", NumberValue(thickness)}});
       }
     }
@@ -559,6 +640,8 @@ class DesignChecker {
     const int pitch_counts = count_record + 3;
     if ((bar.segment_count < 0 || bar.segment_count > 5) && Used(count_record, 0)) {
       Warn(count_record, 0, Text::kSegmentCountOutside);
+    } else if (read_as_written_) {
+      SegmentCount(m, bar);
     }
     if (bar.diameter[1] == 0 &&
         std::find(kMainBarMarks.begin(), kMainBarMarks.end(), mark) != kMainBarMarks.end() &&
@@ -581,6 +664,9 @@ class DesignChecker {
       }
       if (bar.pitch_count[i] < 0 && Used(pitch_counts, s - 1)) {
         Warn(pitch_counts, s - 1, Text::kNegative);
+      } else if (bar.pitch_count[i] > 0 && pitch == 0 && diameter == 0 &&
+                 Used(pitch_counts, s - 1) && !out_.HasFindingAbout(pitch_counts, s - 1)) {
+        Warn(pitch_counts, s - 1, Text::kPitchCountWithoutPitch);
       }
       run += std::max(0.0, pitch * bar.pitch_count[i]);
     }
@@ -605,11 +691,138 @@ class DesignChecker {
     const bool pitch_off = bar.pitch[static_cast<std::size_t>(longest)] > 1000;
     const FieldTrace& at = Field(pitch_off ? pitches : pitch_counts, longest - 1);
     if (at.state != FieldState::kRead) return;
+    too_long_.insert(m);
     About(out_.Warning(at.at, {Text::kMarkTooLong,
                                {{"mark", mark},
                                 {"length", NumberValue(run)},
                                 {"limit", NumberValue(kLongestMarkRun)}}}),
           at);
+  }
+
+  // The segments walked end with the last that holds a pitch or a number
+  // of pitches. When they do not, either the segment count is off, told at
+  // it, or a value has landed in the wrong segment: a segment with a pitch
+  // and no number of pitches, or the other way round, is told at the value
+  // lost (within the count) or at the stray one (beyond it).
+  void SegmentCount(int m, const BarArrangement& bar) {
+    const std::string mark(kBarMarks[static_cast<std::size_t>(m)]);
+    const int count_record = kFirstMarkRecord + kRecordsPerMark * m;
+    int last = 0;
+    for (int s = 1; s <= 5; ++s) {
+      const auto i = static_cast<std::size_t>(s);
+      if (bar.pitch[i] != 0 || bar.pitch_count[i] != 0) last = s;
+    }
+    if (last == 0 || bar.segment_count == last || !Used(count_record, 0)) return;
+    for (int s = 1; s <= std::max(last, bar.segment_count); ++s) {
+      const auto i = static_cast<std::size_t>(s);
+      const bool has_pitch = bar.pitch[i] != 0;
+      if (has_pitch == (bar.pitch_count[i] != 0)) continue;
+      const bool within = s <= bar.segment_count;
+      // Within the count the value missing is told; beyond it, the stray.
+      const bool at_pitch = within != has_pitch;
+      const int record = count_record + (at_pitch ? 2 : 3);
+      const int other = count_record + (at_pitch ? 3 : 2);
+      Warn(record, s - 1, Text::kSegmentHalfWritten,
+           {{"other", DesignFieldName(other, s - 1)},
+            {"othervalue", NumberValue(at_pitch ? bar.pitch_count[i] : bar.pitch[i])},
+            {"segment", s},
+            {"mark", mark},
+            {"count", bar.segment_count}});
+      return;
+    }
+    Warn(count_record, 0, Text::kSegmentCountNotLast, {{"mark", mark}, {"last", last}});
+  }
+
+  // Marks whose segments in use lay bars of more than one diameter: the
+  // schedule has one row a mark, of one diameter, so all but one of them are
+  // drawn with bars the schedule does not list. Told at the diameter that
+  // differs from the rest, or at the last when two differ.
+  void Diameters() {
+    for (int m = 0; m < static_cast<int>(kBarMarks.size()); ++m) {
+      const BarArrangement& bar = MarkArrangement(d_, m);
+      const int record = kFirstMarkRecord + kRecordsPerMark * m + 1;
+      // Which diameters are in use takes drawings to tell: asked only of a
+      // mark whose segments with bars differ at all.
+      std::set<int> held;
+      for (int s = 1; s <= 5; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        if (bar.pitch_count[i] > 0 && bar.pitch[i] > 0) held.insert(bar.diameter[i]);
+      }
+      if (held.size() < 2) continue;
+      std::vector<int> segments;
+      bool whole = true;
+      for (int s = 1; s <= 5; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        if (bar.pitch_count[i] <= 0 || bar.pitch[i] <= 0 || !Used(record, s - 1)) continue;
+        const FieldTrace& field = Field(record, s - 1);
+        whole = whole && field.state == FieldState::kRead && !ContinuesNumber(field.rest);
+        segments.push_back(s);
+      }
+      if (!whole || segments.size() < 2) continue;
+      std::map<int, int> laid;  // diameter, segments
+      for (const int s : segments) ++laid[bar.diameter[static_cast<std::size_t>(s)]];
+      if (laid.size() < 2) continue;
+      int odd = segments.back();
+      for (const int s : segments) {
+        if (laid[bar.diameter[static_cast<std::size_t>(s)]] == 1) {
+          odd = s;
+          if (laid.size() > 2 || segments.size() > 2) break;
+        }
+      }
+      // "13 and 16", or "13 to 22" for three or more, smallest first.
+      const Phrase diameters =
+          laid.size() == 2
+              ? Phrase{Text::kTwo,
+                       {{"first", laid.begin()->first}, {"second", laid.rbegin()->first}}}
+              : Phrase{Text::kRange,
+                       {{"first", laid.begin()->first}, {"last", laid.rbegin()->first}}};
+      const FieldTrace& at = Field(record, odd - 1);
+      About(out_.Warning(at.at, {Text::kMixedDiameters,
+                                 {{"mark", std::string(kBarMarks[static_cast<std::size_t>(m)])},
+                                  {"diameters", diameters},
+                                  {"field", DesignFieldName(record, odd - 1)}}}),
+            at);
+    }
+  }
+
+  // Runs of pitches that do not fill what their bars are spread over.
+  void Spans() {
+    const auto in_use = [&](DesignFieldId field) { return Used(field.record, field.index); };
+    const auto doubtful = [&](DesignFieldId field) {
+      return out_.HasFindingAbout(field.record, field.index);
+    };
+    const auto unread = [&](DesignFieldId field) {
+      const FieldTrace& f = Field(field.record, field.index);
+      return f.state != FieldState::kRead || ContinuesNumber(f.rest);
+    };
+    for (const SpanMiss& miss : FindSpanMisses(d_, in_use, doubtful, unread)) {
+      // A value already told of, or a mark already told too long, needs no
+      // second finding.
+      if (out_.HasFindingAbout(miss.suspect.record, miss.suspect.index) ||
+          (miss.mark >= 0 && too_long_.count(miss.mark) > 0)) {
+        continue;
+      }
+      const FieldTrace& at = Field(miss.suspect.record, miss.suspect.index);
+      Phrase span = miss.span == Span::kFooting     ? Phrase{Text::kFootingSpan}
+                    : miss.span == Span::kWall      ? Phrase{Text::kWallSpan}
+                    : miss.span == Span::kRightHalf ? DesignFieldName(3, 1)
+                                                    : DesignFieldName(3, 0);
+      std::vector<PhraseArg> args = {{"run", NumberValue(miss.run)},
+                                     {"span", std::move(span)},
+                                     {"length", NumberValue(miss.length)}};
+      Text text = Text::kSpanMissesRuns;
+      if (miss.mark < 0) {
+        args.emplace_back("field", DesignFieldName(miss.suspect.record, miss.suspect.index));
+      } else {
+        args.emplace_back("mark", std::string(kBarMarks[static_cast<std::size_t>(miss.mark)]));
+        text = Text::kRunMissesSpan;
+        if (miss.segment > 0) {
+          args.emplace_back("segment", miss.segment);
+          text = Text::kSegmentRunMissesSpan;
+        }
+      }
+      About(out_.Warning(at.at, {text, std::move(args)}), at);
+    }
   }
 
   const DesignData& d_;
@@ -618,6 +831,10 @@ class DesignChecker {
   SheetUse& use_;
   FindingList& out_;
   std::vector<std::size_t> first_;  // the first field of each record
+  // No error so far: every value stands where it was written, so values
+  // may be weighed against each other.
+  bool read_as_written_ = false;
+  std::set<int> too_long_;  // the marks whose run was told too long
 };
 
 }  // namespace

@@ -34,6 +34,11 @@ bool FindingList::has_errors() const {
                      [](const Finding& f) { return f.severity == Severity::kError; });
 }
 
+bool FindingList::HasFindingAbout(int record, int field) const {
+  return std::any_of(findings_.begin(), findings_.end(),
+                     [&](const Finding& f) { return f.record == record && f.field == field; });
+}
+
 void FindingList::MoveTo(std::vector<Finding>& out) {
   std::vector<Finding> sorted(std::make_move_iterator(findings_.begin()),
                               std::make_move_iterator(findings_.end()));

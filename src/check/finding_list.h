@@ -23,6 +23,8 @@ class FindingList {
   Finding& Warning(Phrase message);
 
   bool has_errors() const;
+  // Whether a finding is about that field of that record of the design data.
+  bool HasFindingAbout(int record, int field) const;
 
   // Appends the findings to `out` in file order (those about the file as a
   // whole last), each with its English text, and forgets them.

@@ -67,6 +67,16 @@ TextPattern PatternOf(Text text) {
       return PatternKey("spare");
     case Text::kRecordField:
       return PatternKey("record {record}, {field}");
+    case Text::kFootingSpan:
+      return PatternKey(
+          "the footing between its side covers (toe width + wall thickness + heel width - "
+          "front side cover - back side cover)");
+    case Text::kWallSpan:
+      return PatternKey(
+          "the wall from the top footing bars to the crown bar (wall height + footing top "
+          "cover - wall top cover)");
+    case Text::kLayerCount:
+      return PatternKey("the layer count");
     case Text::kColour:
       return PatternKey("colour");
     case Text::kLinetypeCode:
@@ -177,6 +187,14 @@ TextPattern PatternOf(Text text) {
       return PatternKey(
           "{field} {number} is not a number: {read} is read, and the next read starts at "
           "{rest}");
+    case Text::kBlankLineLostValues:
+      return PatternKey(
+          "line {line} is blank, and record {record} and the records after it take their "
+          "values a line late: has line {line} lost its values?");
+    case Text::kLineEndsInComma:
+      return PatternKey(
+          "line {line} ends in a comma, so {field} is read from line {next}: is a value missing "
+          "before the comma?");
     case Text::kLineMissingAbove:
       return PatternKeys(
           "line {line} holds {held} value; record {record} takes {taken}: is a line missing "
@@ -250,10 +268,46 @@ TextPattern PatternOf(Text text) {
       return PatternKey(
           "{field} is {value}, above 0 but below {limit}: a cover in centimetres, or a point "
           "out of place?");
+    case Text::kCoverAboveMaximum:
+      return PatternKey("{field} is {value}, above {limit}: is a digit too many?");
+    case Text::kCoverZero:
+      return PatternKey(
+          "{field} is 0: the bars would lie on the face of the concrete; is the value lost?");
+    case Text::kThicknessNotAboveCovers:
+      return PatternKey(
+          "{field} is {value}, no thicker than {covers}, the covers inside it: is a digit lost?");
+    case Text::kSegmentCountNotLast:
+      return PatternKey(
+          "{field} is {value}, but the last segment of {mark} that holds pitches is segment "
+          "{last}");
+    case Text::kSegmentHalfWritten:
+      return PatternKey(
+          "{field} is {value}, but {other} is {othervalue}, with {mark} segment count "
+          "{count}: is a value in the wrong segment?");
+    case Text::kPitchCountWithoutPitch:
+      return PatternKey(
+          "{field} is {value} in a segment with no pitch and no bars: the bar schedule counts "
+          "them all the same; is the value in the wrong segment?");
     case Text::kMarkTooLong:
       return PatternKey(
           "the segments of {mark} in use run {length}, more than {limit}: is a pitch or a "
           "number of pitches mistyped?");
+    case Text::kRunMissesSpan:
+      return PatternKey(
+          "the segments of {mark} in use run {run}, but {span} is {length}: is a pitch or a "
+          "number of pitches mistyped?");
+    case Text::kSegmentRunMissesSpan:
+      return PatternKey(
+          "segment {segment} of {mark} runs {run}, but {span} is {length}: is its pitch or "
+          "number of pitches mistyped?");
+    case Text::kSpanMissesRuns:
+      return PatternKey(
+          "{span} is {length}, but every bar mark spread over it runs {run}: is {field} "
+          "mistyped?");
+    case Text::kMixedDiameters:
+      return PatternKey(
+          "the segments of {mark} in use have diameters {diameters}, but the bar schedule "
+          "gives all {mark} bars one diameter: is {field} mistyped?");
 
     case Text::kLayerCountEnds:
       return PatternKey("the file ends before the layer count: no layer is defined");
@@ -267,6 +321,14 @@ TextPattern PatternOf(Text text) {
       return PatternKey(
           "the file holds {held} of the {declared} layer entries it declares: {entries} "
           "left empty");
+    case Text::kValueAfterEntry:
+      return PatternKey(
+          "line {line} holds a value after {after}: entry {entry} starts there, and every "
+          "later entry reads out of step; is a value too many?");
+    case Text::kEntryShortOfValue:
+      return PatternKey(
+          "line {line} holds too few values for entry {entry}: its name is read from line "
+          "{next}, and every later entry reads out of step; is a value missing?");
     case Text::kFewerEntriesThanHonoured:
       return PatternKey("the file holds {held} of the {declared} layer entries it declares");
     case Text::kFileEndsInEntry:
@@ -307,6 +369,18 @@ TextPattern PatternOf(Text text) {
       return PatternKey(
           "{layer} has thickness {value}, more than {limit}: DXF raises every entity on the "
           "layer that far out of the drawing (a thickness, not a line weight)");
+    case Text::kThicknessNegative:
+      return PatternKey(
+          "{layer} has thickness {value}, below 0: DXF sinks every entity on the layer below "
+          "the drawing; is the minus sign meant?");
+    case Text::kThicknessEndsInPoint:
+      return PatternKey(
+          "{layer} has thickness {text}, which ends in its point and reads {value}: is a digit "
+          "lost?");
+    case Text::kThicknessNoLineWeight:
+      return PatternKey(
+          "{layer} has thickness {value}, which is no line weight (0.05, 0.09, 0.13, ... 2.11): "
+          "is it mistyped?");
     case Text::kLinetypeOutsideFirst:
       return PatternKey(
           "{layer} has linetype code {code}, outside 1 to 5: the layer table gives it a "
@@ -322,6 +396,10 @@ TextPattern PatternOf(Text text) {
     case Text::kNameOneEditAway:
       return PatternKey(
           "layer {name} is not one the sheet draws on, but one edit away from {meant}, "
+          "which the file does not define: is {meant} meant?");
+    case Text::kNameWithMarks:
+      return PatternKey(
+          "layer {name} is not one the sheet draws on, but is {meant} with marks around it, "
           "which the file does not define: is {meant} meant?");
     case Text::kNameDiffersInCase:
       return PatternKey(

@@ -100,7 +100,13 @@ TEST(CheckInputs, AWellFormedDesignInAnyLayoutHasNoFindings) {
     tabbed += c == ',' ? std::string(",\t") : c == '\n' ? " \n" : std::string(1, c);
   for (const std::string& design :
        {one_line, spread, tabbed, "\n\n" + example + "\n\n",
-        WithLines(example, {{1, "0,300,2200"}, {2, "2600,400"}}),
+        // A toe of 0 and the limits met exactly, the bars laid to fill them.
+        WithLines(example, {{1, "0,300,2200"},
+                            {2, "2600,400"},
+                            {17, "2,2,6,0,0"},
+                            {21, "2,2,6,0,0"},
+                            {33, "5,4,0,0,0"},
+                            {37, "5,4,0,0,0"}}),
         WithLines(example, {{1, "+5e2,.3e3,1200."}, {8, "250.,.25e3,0,0,0"}}),
         WithLines(example, {{42, "0,10,-4,99,7"}, {6, "-9"}})}) {  // fields never used
     const Findings found =
@@ -220,8 +226,10 @@ TEST(CheckInputs, SeparatorsThatEndARecordEarly) {
   // A line short of a value: only unused fields are left at 0, but the
   // values of the line may all have moved.
   EXPECT_EQ(DesignFindings({{9, "0,0,0,0"}}),
-            Findings{"tempoL.dat:9:8: warning: record 9 ends at the end of line 9 after 4 of its "
-                     "5 values: is a value missing?"});
+            (Findings{"tempoL.dat:9:1: warning: the segments of F1 in use run 0, but view length "
+                      "right is 1000: is a pitch or a number of pitches mistyped?",
+                      "tempoL.dat:9:8: warning: record 9 ends at the end of line 9 after 4 of its "
+                      "5 values: is a value missing?"}));
 }
 
 TEST(CheckInputs, AWallTheRunRefuses) {
@@ -248,8 +256,8 @@ TEST(CheckInputs, ValuesThatDrawButHardlyAsMeant) {
                 "tempoL.dat:1:4: warning: record 1, wall thickness is 0, not a positive "
                 "length",
                 "tempoL.dat:3:6: warning: record 3, view length right is -1000, negative",
-                "tempoL.dat:4:4: warning: record 4, footing top cover is 400, not smaller "
-                "than the footing thickness 400",
+                "tempoL.dat:4:4: warning: record 4, footing top cover is 400, above 200: is a "
+                "digit too many?",
                 "tempoL.dat:4:11: warning: record 4, wall back cover is -5, negative",
                 "tempoL.dat:7:1: warning: record 7, F1 diameter 1 is 0: the sheet draws no "
                 "F1 bars",
@@ -284,6 +292,82 @@ TEST(CheckInputs, ImplausibleValues) {
   EXPECT_EQ(DesignFindings({{41, "250,250,0,0,0"}}),
             Findings{"tempoL.dat:41:1: warning: the segments of W5 in use run 125000, more than "
                      "20000: is a pitch or a number of pitches mistyped?"});
+}
+
+// A mark's pitches fill the length its bars are spread over: a run that
+// misses it is told at the value most likely mistyped.
+TEST(CheckInputs, RunsThatMissTheLengthTheirBarsFill) {
+  // One mark misses: its number of pitches, the mending the other footing
+  // mark shares.
+  EXPECT_EQ(DesignFindings({{17, "2,2,5,0,0"}}),
+            Findings{"tempoL.dat:17:5: warning: the segments of F3 in use run 2150, but the "
+                     "footing between its side covers (toe width + wall thickness + heel width - "
+                     "front side cover - back side cover) is 1900: is a pitch or a number of "
+                     "pitches mistyped?"});
+  // Two numbers of pitches swapped: W4 tells the record.
+  EXPECT_EQ(DesignFindings({{33, "3,4,0,0,0"}})[0].substr(0, 16), "tempoL.dat:33:1:");
+  // One half of the crown bars, told at its number of pitches.
+  EXPECT_EQ(DesignFindings({{41, "4,5,0,0,0"}}),
+            Findings{"tempoL.dat:41:3: warning: segment 2 of W5 runs 1250, but view length left "
+                     "is 1000: is its pitch or number of pitches mistyped?"});
+  // Every mark misses alike: the span's own values are the suspects.
+  EXPECT_EQ(DesignFindings({{3, "1000,100"}}),
+            Findings{"tempoL.dat:3:6: warning: view length right is 100, but every bar mark "
+                     "spread over it runs 1000: is view length right mistyped?"});
+  EXPECT_EQ(DesignFindings({{4, "70,100,50,50,50,60"}}),
+            Findings{"tempoL.dat:4:17: warning: the footing between its side covers (toe width + "
+                     "wall thickness + heel width - front side cover - back side cover) is 1890, "
+                     "but every bar mark spread over it runs 1900: is back side cover mistyped?"});
+}
+
+TEST(CheckInputs, TheSegmentsOfAMark) {
+  EXPECT_EQ(DesignFindings({{31, "13,16,0,0,0"}}),
+            Findings{"tempoL.dat:31:4: warning: the segments of W3 in use have diameters 13 and "
+                     "16, but the bar schedule gives all W3 bars one diameter: is W3 diameter 2 "
+                     "mistyped?"});
+  EXPECT_EQ(DesignFindings({{14, "2"}, {15, "13,13,13,0,0"}}),
+            Findings{"tempoL.dat:14:1: warning: record 14, F3 segment count is 2, but the last "
+                     "segment of F3 that holds pitches is segment 3"});
+  // A value in the wrong segment: told where it was lost within the count,
+  // or where it strays beyond it.
+  EXPECT_EQ(DesignFindings({{21, "2,2,0,4,0"}}),
+            (Findings{"tempoL.dat:21:5: warning: record 21, F4 pitch count 3 is 0, but F4 pitch 3 "
+                      "is 250, with F4 segment count 3: is a value in the wrong segment?",
+                      "tempoL.dat:21:7: warning: record 21, F4 pitch count 4 is 4 in a segment "
+                      "with no pitch and no bars: the bar schedule counts them all the same; is "
+                      "the value in the wrong segment?"}));
+  EXPECT_EQ(DesignFindings({{21, "2,2,4,0,3"}}),
+            Findings{"tempoL.dat:21:9: warning: record 21, F4 pitch count 5 is 3, but F4 pitch 5 "
+                     "is 0, with F4 segment count 3: is a value in the wrong segment?"});
+}
+
+TEST(CheckInputs, CoversAndTheThicknessesTheyLieIn) {
+  EXPECT_EQ(DesignFindings({{4, "0,100,50,50,50,50"}}),
+            Findings{"tempoL.dat:4:1: warning: record 4, footing bottom cover is 0: the bars "
+                     "would lie on the face of the concrete; is the value lost?"});
+  EXPECT_EQ(DesignFindings({{4, "70,100,500,50,50,50"}}),
+            Findings{"tempoL.dat:4:8: warning: record 4, wall front cover is 500, above 200: is "
+                     "a digit too many?"});
+  EXPECT_EQ(DesignFindings({{2, "2000,50"}}),
+            Findings{"tempoL.dat:2:6: warning: record 2, footing thickness is 50, no thicker "
+                     "than footing bottom cover and footing top cover, the covers inside it: is a "
+                     "digit lost?"});
+}
+
+// A value lost from a line written a record a line: the records after it
+// take their values a line late, told where the value went missing.
+TEST(CheckInputs, ALineThatLostItsValues) {
+  const std::string example = testing::ExampleDesignText();
+  EXPECT_EQ(DesignFindings({{6, ""}})[0],
+            "tempoL.dat:6:1: error: line 6 is blank, and record 6 and the records after it take "
+            "their values a line late: has line 6 lost its values?");
+  // Records as large as the next take its values unnoticed for a while.
+  EXPECT_EQ(DesignFindings({{23, ""}})[0],
+            "tempoL.dat:23:1: error: line 23 is blank, and record 23 and the records after it "
+            "take their values a line late: has line 23 lost its values?");
+  EXPECT_EQ(DesignFindings({{35, "16,16,16,0,"}})[0],
+            "tempoL.dat:35:11: error: line 35 ends in a comma, so record 35, W4 diameter 5 is "
+            "read from line 36: is a value missing before the comma?");
 }
 
 TEST(CheckInputs, LayerFileErrors) {
