@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -69,6 +70,29 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// The line weights CAD programs offer, in millimetres. A layer file gives
+// its thicknesses as line weights, so a thickness that is none of them
+// (0.81 for 0.18) is very likely one mistyped.
+bool IsLineWeight(double thickness) {
+  static constexpr std::array<double, 24> kWeights = {0,   0.05, 0.09, 0.13, 0.15, 0.18, 0.2, 0.25,
+                                                      0.3, 0.35, 0.4,  0.5,  0.53, 0.6,  0.7, 0.8,
+                                                      0.9, 1,    1.06, 1.2,  1.4,  1.58, 2,   2.11};
+  return std::any_of(kWeights.begin(), kWeights.end(),
+                     [&](double w) { return std::fabs(thickness - w) < 1e-9; });
+}
+
+// A name with the marks around it taken off: quotes, commas and the like
+// that a spreadsheet or an editor left there.
+std::string_view WithoutMarks(std::string_view name) {
+  auto mark = [](char c) {
+    return !(IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+             static_cast<unsigned char>(c) >= 0x80);
+  };
+  while (!name.empty() && mark(name.front())) name.remove_prefix(1);
+  while (!name.empty() && mark(name.back())) name.remove_suffix(1);
+  return name;
+}
+
 class LayerChecker {
  public:
   LayerChecker(const LayerTable& table, const InputTrace& trace, SheetUse& use, FindingList& out)
@@ -95,6 +119,7 @@ class LayerChecker {
     Entries(declared);
     Numbers();
     if (defined) {
+      OutOfStep();
       Unread(declared);
       Names();
       Undefined();
@@ -167,7 +192,11 @@ class LayerChecker {
       if (later) {
         phrase.args.emplace_back("entries", EntryRange(e + 1, last));
       }
-      About(out_.Error(at.at, std::move(phrase)), e, missed);
+      // A file that ends in an entry is told where the entry's values end,
+      // on its own line, not past the file's last line break.
+      const TextPosition& where =
+          at.miss == Miss::kEnd && missed > 0 ? Field(e, missed - 1).end : at.at;
+      About(out_.Error(where, std::move(phrase)), e, missed);
       if (stuck) return;
     }
     if (declared > last && last >= kDeclaredLayersHonoured) {
@@ -208,11 +237,31 @@ class LayerChecker {
                                          {"limit", NumberValue(kThickestLayer)}}}),
             e, 2);
     }
+    const std::string_view thickness_text =
+        std::string_view(thickness.text).substr(0, thickness.text.find_first_of(" \t\r\n"));
+    if (!ContinuesNumber(thickness.rest)) {
+      if (!thickness_text.empty() && thickness_text.back() == '.') {
+        About(out_.Warning(thickness.at, {Text::kThicknessEndsInPoint,
+                                          {{"layer", Named(e)},
+                                           {"text", Quote(thickness_text)},
+                                           {"value", NumberValue(layer.thickness)}}}),
+              e, 2);
+      } else if (layer.thickness < 0) {
+        About(out_.Warning(thickness.at,
+                           {Text::kThicknessNegative,
+                            {{"layer", Named(e)}, {"value", NumberValue(layer.thickness)}}}),
+              e, 2);
+      } else if (layer.thickness <= kThickestLayer && !IsLineWeight(layer.thickness)) {
+        About(out_.Warning(thickness.at,
+                           {Text::kThicknessNoLineWeight,
+                            {{"layer", Named(e)}, {"value", NumberValue(layer.thickness)}}}),
+              e, 2);
+      }
+    }
     // "0,13" for 0.13: the thickness reads 0 and the name becomes ",13".
     if (layer.name.size() > 1 && layer.name[0] == ',' && IsDigit(layer.name[1]) &&
         thickness.end.offset == Field(e, 3).at.offset) {
-      const std::string_view written =
-          std::string_view(thickness.text).substr(0, thickness.text.find_first_of(" \t\r\n"));
+      const std::string_view written = thickness_text;
       About(out_.Error(thickness.at, {Text::kDecimalCommaInThickness,
                                       {{"entry", e},
                                        {"text", Quote(written)},
@@ -226,6 +275,37 @@ class LayerChecker {
       About(out_.Warning(Field(e, 3).at,
                          {Text::kDefinedTwice, {{"layer", Named(e)}, {"first", first->second}}}),
             e, 3);
+    }
+  }
+
+  // Entries written one a line that the reading took out of step: a value
+  // too many on a line starts the next entry there, one too few takes the
+  // next line's first value for the name. Told at the line that is off,
+  // once, as every later entry reads out of step after it.
+  void OutOfStep() {
+    const int last = entries();
+    for (int e = 1; e <= last; ++e) {
+      const FieldTrace& colour = Field(e, 0);
+      if (colour.state != FieldState::kRead) return;
+      const FieldTrace& before = e == 1 ? trace_.fields[0] : Field(e - 1, 3);
+      if (before.state == FieldState::kRead && colour.at.line == before.end.line &&
+          colour.at.line != decimal_comma_line_) {
+        Phrase after = e == 1 ? Phrase{Text::kLayerCount} : Named(e - 1);
+        About(out_.Warning(colour.at,
+                           {Text::kValueAfterEntry,
+                            {{"line", colour.at.line}, {"after", std::move(after)}, {"entry", e}}}),
+              e, 0);
+        return;
+      }
+      const FieldTrace& name = Field(e, 3);
+      if (!Complete(e) || name.at.line == colour.at.line || e == last) continue;
+      if (Field(e + 1, 0).at.line == name.end.line) {
+        About(out_.Warning(colour.at,
+                           {Text::kEntryShortOfValue,
+                            {{"line", colour.at.line}, {"entry", e}, {"next", name.at.line}}}),
+              e, 0);
+        return;
+      }
     }
   }
 
@@ -281,6 +361,16 @@ class LayerChecker {
         if (Lower(layer) == lower) {
           meant = &layer;
           break;
+        }
+      }
+      if (meant == nullptr) {
+        const std::string bare = Lower(WithoutMarks(name));
+        for (const std::string& layer : missing) {
+          if (bare.size() < name.size() && Lower(layer) == bare) {
+            meant = &layer;
+            text = Text::kNameWithMarks;
+            break;
+          }
         }
       }
       if (meant == nullptr) {

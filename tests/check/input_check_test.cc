@@ -459,6 +459,47 @@ TEST(CheckInputs, LayerEntriesPastTheCountAndDecimalCommas) {
                      "not a line weight)"});
 }
 
+// Entries written one a line, read out of step after a line that is off.
+TEST(CheckInputs, LayerEntriesOutOfStep) {
+  EXPECT_EQ(LayerFindings({{8, "7 1 0.25 D-MTR-TXT 4"}})[0],
+            "GasouL.dat:8:20: warning: line 8 holds a value after layer \"D-MTR-TXT\": entry 8 "
+            "starts there, and every later entry reads out of step; is a value too many?");
+  EXPECT_EQ(LayerFindings({{1, "9 13"}})[0],
+            "GasouL.dat:1:3: warning: line 1 holds a value after the layer count: entry 1 starts "
+            "there, and every later entry reads out of step; is a value too many?");
+  EXPECT_EQ(LayerFindings({{7, "6 3 0.18"}})[0],
+            "GasouL.dat:7:1: warning: line 7 holds too few values for entry 6: its name is read "
+            "from line 8, and every later entry reads out of step; is a value missing?");
+  // The file ends in the last entry: told on its line.
+  EXPECT_EQ(LayerFindings({{10, "2 1 0.13"}})[0],
+            "GasouL.dat:10:9: error: the file ends in layer entry 9 of the 9 it declares: its "
+            "name left unset");
+}
+
+TEST(CheckInputs, LayerThicknessesAndNamesWithMarks) {
+  EXPECT_EQ(LayerFindings({{5, "2 1 0.81 D-STR-HTXT"}}),
+            Findings{"GasouL.dat:5:5: warning: layer \"D-STR-HTXT\" has thickness 0.81, which is "
+                     "no line weight (0.05, 0.09, 0.13, ... 2.11): is it mistyped?"});
+  EXPECT_EQ(LayerFindings({{6, "1 1 -0.35 D-STR-STR1"}}),
+            Findings{"GasouL.dat:6:5: warning: layer \"D-STR-STR1\" has thickness -0.35, below 0: "
+                     "DXF sinks every entity on the layer below the drawing; is the minus sign "
+                     "meant?"});
+  EXPECT_EQ(LayerFindings({{2, "7 1 0. D-TTL-FRAM"}}),
+            Findings{"GasouL.dat:2:5: warning: layer \"D-TTL-FRAM\" has thickness \"0.\", which "
+                     "ends in its point and reads 0: is a digit lost?"});
+  // Every line weight a CAD program offers is a thickness of its own.
+  for (const char* weight : {"0", "0.05", "0.2", "0.53", "1.06", "2"}) {
+    EXPECT_EQ(LayerFindings({{2, std::string("7 1 ") + weight + " D-TTL-FRAM"}}), Findings{})
+        << weight;
+  }
+  for (const char* name : {"\"D-BMK\"", ",,D-BMK", "'d-bmk'"}) {
+    const Findings found = LayerFindings({{7, std::string("6 3 0.18 ") + name}});
+    ASSERT_EQ(found.size(), 2u) << name;
+    EXPECT_EQ(found[0].substr(0, 17), "GasouL.dat:7:10: ") << name;
+    EXPECT_NE(found[0].find("is \"D-BMK\" with marks around it"), std::string::npos) << name;
+  }
+}
+
 TEST(CheckInputs, FindingsOfBothFilesAndTheSummary) {
   const InputCheck check =
       CheckInputTexts(WithLines(testing::ExampleDesignText(), {{19, "16,x,0,0,0"}}),
