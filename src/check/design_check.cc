@@ -712,7 +712,10 @@ class DesignChecker {
       const auto i = static_cast<std::size_t>(s);
       if (bar.pitch[i] != 0 || bar.pitch_count[i] != 0) last = s;
     }
-    if (last == 0 || bar.segment_count == last || !Used(count_record, 0)) return;
+    if (last == 0 || bar.segment_count == last || bar.segment_count < 0 ||
+        bar.segment_count > 5 || !Used(count_record, 0)) {
+      return;
+    }
     for (int s = 1; s <= std::max(last, bar.segment_count); ++s) {
       const auto i = static_cast<std::size_t>(s);
       const bool has_pitch = bar.pitch[i] != 0;

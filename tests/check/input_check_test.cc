@@ -336,6 +336,10 @@ TEST(CheckInputs, TheSegmentsOfAMark) {
                       "tempoL.dat:21:7: warning: record 21, F4 pitch count 4 is 4 in a segment "
                       "with no pitch and no bars: the bar schedule counts them all the same; is "
                       "the value in the wrong segment?"}));
+  // A segment count the sheet does not use, however far off, is not looked into.
+  for (const char* count : {"9", "-3", "2147483647"}) {
+    EXPECT_EQ(DesignFindings({{30, count}}), Findings{}) << count;
+  }
   EXPECT_EQ(DesignFindings({{21, "2,2,4,0,3"}}),
             Findings{"tempoL.dat:21:9: warning: record 21, F4 pitch count 5 is 3, but F4 pitch 5 "
                      "is 0, with F4 segment count 3: is a value in the wrong segment?"});
