@@ -379,7 +379,7 @@ TextPattern PatternOf(Text text) {
           "lost?");
     case Text::kThicknessNoLineWeight:
       return PatternKey(
-          "{layer} has thickness {value}, which is no line weight (0.05, 0.09, 0.13, ... 2.11): "
+          "{layer} has thickness {value}, which is no line weight (0.05, 0.09, 0.13, ... 2): "
           "is it mistyped?");
     case Text::kLinetypeOutsideFirst:
       return PatternKey(

@@ -70,13 +70,14 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The line weights CAD programs offer, in millimetres. A layer file gives
-// its thicknesses as line weights, so a thickness that is none of them
-// (0.81 for 0.18) is very likely one mistyped.
+// The line weights CAD programs offer, in millimetres, up to the thickest
+// a layer takes (2.11 is above it and told as such). A layer file gives its
+// thicknesses as line weights, so a thickness that is none of them (0.81 for
+// 0.18) is very likely one mistyped.
 bool IsLineWeight(double thickness) {
-  static constexpr std::array<double, 24> kWeights = {0,   0.05, 0.09, 0.13, 0.15, 0.18, 0.2, 0.25,
+  static constexpr std::array<double, 23> kWeights = {0,   0.05, 0.09, 0.13, 0.15, 0.18, 0.2, 0.25,
                                                       0.3, 0.35, 0.4,  0.5,  0.53, 0.6,  0.7, 0.8,
-                                                      0.9, 1,    1.06, 1.2,  1.4,  1.58, 2,   2.11};
+                                                      0.9, 1,    1.06, 1.2,  1.4,  1.58, 2};
   return std::any_of(kWeights.begin(), kWeights.end(),
                      [&](double w) { return std::fabs(thickness - w) < 1e-9; });
 }

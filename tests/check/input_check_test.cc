@@ -483,7 +483,7 @@ TEST(CheckInputs, LayerEntriesOutOfStep) {
 TEST(CheckInputs, LayerThicknessesAndNamesWithMarks) {
   EXPECT_EQ(LayerFindings({{5, "2 1 0.81 D-STR-HTXT"}}),
             Findings{"GasouL.dat:5:5: warning: layer \"D-STR-HTXT\" has thickness 0.81, which is "
-                     "no line weight (0.05, 0.09, 0.13, ... 2.11): is it mistyped?"});
+                     "no line weight (0.05, 0.09, 0.13, ... 2): is it mistyped?"});
   EXPECT_EQ(LayerFindings({{6, "1 1 -0.35 D-STR-STR1"}}),
             Findings{"GasouL.dat:6:5: warning: layer \"D-STR-STR1\" has thickness -0.35, below 0: "
                      "DXF sinks every entity on the layer below the drawing; is the minus sign "
