@@ -36,15 +36,13 @@ constexpr std::array<std::string_view, 5> kMainBarMarks = {"W1", "W2", "W5", "F1
 // "A", "A and B", or "A to B" for three or more, in file order.
 Phrase List(const std::vector<Phrase>& items) {
   if (items.size() == 1) return items[0];
-  if (items.size() == 2) return {Text::kTwo, {{"first", items[0]}, {"second", items[1]}}};
-  return {Text::kRange, {{"first", items.front()}, {"last", items.back()}}};
+  return TwoOrRange(items.front(), items.back(), items.size() == 2);
 }
 
 // Records `first` to `last`, two or more: "records 11 and 12".
 Phrase Records(int first, int last) {
-  Phrase numbers = last == first + 1 ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
-                                     : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
-  return {Text::kRecords, {{"records", std::move(numbers)}}, last - first + 1};
+  return {
+      Text::kRecords, {{"records", TwoOrRange(first, last, last == first + 1)}}, last - first + 1};
 }
 
 bool IsBlank(char c) {
@@ -634,7 +632,7 @@ class DesignChecker {
   void Mark(int m) {
     const BarArrangement& bar = MarkArrangement(d_, m);
     const std::string mark(kBarMarks[static_cast<std::size_t>(m)]);
-    const int count_record = kFirstMarkRecord + kRecordsPerMark * m;
+    const int count_record = MarkRecordNumber(m, 0);
     const int diameters = count_record + 1;
     const int pitches = count_record + 2;
     const int pitch_counts = count_record + 3;
@@ -706,14 +704,14 @@ class DesignChecker {
   // lost (within the count) or at the stray one (beyond it).
   void SegmentCount(int m, const BarArrangement& bar) {
     const std::string mark(kBarMarks[static_cast<std::size_t>(m)]);
-    const int count_record = kFirstMarkRecord + kRecordsPerMark * m;
+    const int count_record = MarkRecordNumber(m, 0);
     int last = 0;
     for (int s = 1; s <= 5; ++s) {
       const auto i = static_cast<std::size_t>(s);
       if (bar.pitch[i] != 0 || bar.pitch_count[i] != 0) last = s;
     }
-    if (last == 0 || bar.segment_count == last || bar.segment_count < 0 ||
-        bar.segment_count > 5 || !Used(count_record, 0)) {
+    if (last == 0 || bar.segment_count == last || bar.segment_count < 0 || bar.segment_count > 5 ||
+        !Used(count_record, 0)) {
       return;
     }
     for (int s = 1; s <= std::max(last, bar.segment_count); ++s) {
@@ -743,20 +741,24 @@ class DesignChecker {
   void Diameters() {
     for (int m = 0; m < static_cast<int>(kBarMarks.size()); ++m) {
       const BarArrangement& bar = MarkArrangement(d_, m);
-      const int record = kFirstMarkRecord + kRecordsPerMark * m + 1;
+      const int record = MarkRecordNumber(m, 1);
+      std::vector<int> with_bars;
+      for (int s = 1; s <= 5; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        if (bar.pitch_count[i] > 0 && bar.pitch[i] > 0) with_bars.push_back(s);
+      }
       // Which diameters are in use takes drawings to tell: asked only of a
       // mark whose segments with bars differ at all.
-      std::set<int> held;
-      for (int s = 1; s <= 5; ++s) {
-        const auto i = static_cast<std::size_t>(s);
-        if (bar.pitch_count[i] > 0 && bar.pitch[i] > 0) held.insert(bar.diameter[i]);
+      if (std::all_of(with_bars.begin(), with_bars.end(), [&](int s) {
+            return bar.diameter[static_cast<std::size_t>(s)] ==
+                   bar.diameter[static_cast<std::size_t>(with_bars.front())];
+          })) {
+        continue;
       }
-      if (held.size() < 2) continue;
       std::vector<int> segments;
       bool whole = true;
-      for (int s = 1; s <= 5; ++s) {
-        const auto i = static_cast<std::size_t>(s);
-        if (bar.pitch_count[i] <= 0 || bar.pitch[i] <= 0 || !Used(record, s - 1)) continue;
+      for (const int s : with_bars) {
+        if (!Used(record, s - 1)) continue;
         const FieldTrace& field = Field(record, s - 1);
         whole = whole && field.state == FieldState::kRead && !ContinuesNumber(field.rest);
         segments.push_back(s);
@@ -774,11 +776,7 @@ class DesignChecker {
       }
       // "13 and 16", or "13 to 22" for three or more, smallest first.
       const Phrase diameters =
-          laid.size() == 2
-              ? Phrase{Text::kTwo,
-                       {{"first", laid.begin()->first}, {"second", laid.rbegin()->first}}}
-              : Phrase{Text::kRange,
-                       {{"first", laid.begin()->first}, {"last", laid.rbegin()->first}}};
+          TwoOrRange(laid.begin()->first, laid.rbegin()->first, laid.size() == 2);
       const FieldTrace& at = Field(record, odd - 1);
       About(out_.Warning(at.at, {Text::kMixedDiameters,
                                  {{"mark", std::string(kBarMarks[static_cast<std::size_t>(m)])},

@@ -50,6 +50,14 @@ struct Phrase {
   std::int64_t count = 1;
 };
 
+// "first and last" when `two`, else "first to last": items, records or
+// entries of a list told by its ends.
+template <typename T>
+Phrase TwoOrRange(const T& first, const T& last, bool two) {
+  if (two) return {Text::kTwo, {{"first", first}, {"second", last}}};
+  return {Text::kRange, {{"first", first}, {"last", last}}};
+}
+
 // Where a translation comes from: the pattern to use for `pattern` (its form
 // for `count` when it has a plural). The check's own texts are English.
 class FindingTranslator {

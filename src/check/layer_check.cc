@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,8 @@ constexpr double kThickestLayer = 2;
 // Entries `first` to `last`: "entry 10", "entries 10 and 11", "entries 10 to 12".
 Phrase EntryRange(int first, int last) {
   if (first == last) return {Text::kEntries, {{"entries", first}}, 1};
-  Phrase numbers = last == first + 1 ? Phrase{Text::kTwo, {{"first", first}, {"second", last}}}
-                                     : Phrase{Text::kRange, {{"first", first}, {"last", last}}};
-  return {Text::kEntries, {{"entries", std::move(numbers)}}, last - first + 1};
+  return {
+      Text::kEntries, {{"entries", TwoOrRange(first, last, last == first + 1)}}, last - first + 1};
 }
 
 // The fields of a layer entry from the `first`-th on: "thickness and name".
@@ -240,32 +240,29 @@ class LayerChecker {
     }
     const std::string_view thickness_text =
         std::string_view(thickness.text).substr(0, thickness.text.find_first_of(" \t\r\n"));
-    if (!ContinuesNumber(thickness.rest)) {
-      if (!thickness_text.empty() && thickness_text.back() == '.') {
-        About(out_.Warning(thickness.at, {Text::kThicknessEndsInPoint,
-                                          {{"layer", Named(e)},
-                                           {"text", Quote(thickness_text)},
-                                           {"value", NumberValue(layer.thickness)}}}),
-              e, 2);
-      } else if (layer.thickness < 0) {
-        About(out_.Warning(thickness.at,
-                           {Text::kThicknessNegative,
-                            {{"layer", Named(e)}, {"value", NumberValue(layer.thickness)}}}),
-              e, 2);
-      } else if (layer.thickness <= kThickestLayer && !IsLineWeight(layer.thickness)) {
-        About(out_.Warning(thickness.at,
-                           {Text::kThicknessNoLineWeight,
-                            {{"layer", Named(e)}, {"value", NumberValue(layer.thickness)}}}),
-              e, 2);
-      }
+    // A thickness that reads whole but is very likely not the one meant (one
+    // read in part has its finding already).
+    std::optional<Text> doubt;
+    if (!thickness_text.empty() && thickness_text.back() == '.') {
+      doubt = Text::kThicknessEndsInPoint;
+    } else if (layer.thickness < 0) {
+      doubt = Text::kThicknessNegative;
+    } else if (layer.thickness <= kThickestLayer && !IsLineWeight(layer.thickness)) {
+      doubt = Text::kThicknessNoLineWeight;
+    }
+    if (doubt && !ContinuesNumber(thickness.rest)) {
+      About(out_.Warning(thickness.at, {*doubt,
+                                        {{"layer", Named(e)},
+                                         {"text", Quote(thickness_text)},
+                                         {"value", NumberValue(layer.thickness)}}}),
+            e, 2);
     }
     // "0,13" for 0.13: the thickness reads 0 and the name becomes ",13".
     if (layer.name.size() > 1 && layer.name[0] == ',' && IsDigit(layer.name[1]) &&
         thickness.end.offset == Field(e, 3).at.offset) {
-      const std::string_view written = thickness_text;
       About(out_.Error(thickness.at, {Text::kDecimalCommaInThickness,
                                       {{"entry", e},
-                                       {"text", Quote(written)},
+                                       {"text", Quote(thickness_text)},
                                        {"read", NumberValue(layer.thickness)},
                                        {"name", Quote(layer.name)}}}),
             e, 2);

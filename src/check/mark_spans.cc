@@ -109,34 +109,43 @@ class Finder {
   };
   using Segment = std::pair<int, std::pair<double, int>>;  // segment, (pitch, count)
 
-  static DesignFieldId PitchField(int mark, int s) {
-    return {kFirstMarkRecord + kRecordsPerMark * mark + 2, s - 1};
-  }
-  static DesignFieldId CountField(int mark, int s) {
-    return {kFirstMarkRecord + kRecordsPerMark * mark + 3, s - 1};
-  }
-  static DesignFieldId DiameterField(int mark, int s) {
-    return {kFirstMarkRecord + kRecordsPerMark * mark + 1, s - 1};
+  static DesignFieldId PitchField(int mark, int s) { return {MarkRecordNumber(mark, 2), s - 1}; }
+  static DesignFieldId CountField(int mark, int s) { return {MarkRecordNumber(mark, 3), s - 1}; }
+  static DesignFieldId DiameterField(int mark, int s) { return {MarkRecordNumber(mark, 1), s - 1}; }
+
+  // The segments of a member, from among all five or its one, for which
+  // `keep` holds.
+  template <typename Keep>
+  static std::vector<int> SegmentsWhere(const Member& m, Keep keep) {
+    std::vector<int> segments;
+    for (int s = m.segment == 0 ? 1 : m.segment; s <= (m.segment == 0 ? 5 : m.segment); ++s) {
+      if (keep(s)) segments.push_back(s);
+    }
+    return segments;
   }
 
   // The segments of a member that the sheet lays along the span.
   std::vector<int> Segments(const Member& m) {
-    std::vector<int> segments;
-    for (int s = m.segment == 0 ? 1 : m.segment; s <= (m.segment == 0 ? 5 : m.segment); ++s) {
-      if (in_use_(PitchField(m.mark, s)) || in_use_(CountField(m.mark, s))) segments.push_back(s);
-    }
-    return segments;
+    return SegmentsWhere(
+        m, [&](int s) { return in_use_(PitchField(m.mark, s)) || in_use_(CountField(m.mark, s)); });
   }
 
   // The segments of a member that hold a pitch and a number of pitches.
   std::vector<int> Holding(const Member& m) const {
     const BarArrangement& bar = MarkArrangement(d_, m.mark);
-    std::vector<int> segments;
-    for (int s = m.segment == 0 ? 1 : m.segment; s <= (m.segment == 0 ? 5 : m.segment); ++s) {
+    return SegmentsWhere(m, [&](int s) {
       const auto i = static_cast<std::size_t>(s);
-      if (bar.pitch[i] != 0 && bar.pitch_count[i] != 0) segments.push_back(s);
+      return bar.pitch[i] != 0 && bar.pitch_count[i] != 0;
+    });
+  }
+
+  // The pitch and number of pitches of each of `segments` of `mark`.
+  void AddSegments(int mark, const std::vector<int>& segments, std::vector<Segment>& out) const {
+    const BarArrangement& bar = MarkArrangement(d_, mark);
+    for (const int s : segments) {
+      const auto i = static_cast<std::size_t>(s);
+      out.push_back({s, {bar.pitch[i], bar.pitch_count[i]}});
     }
-    return segments;
   }
 
   // The member's run, or none when it lays no bars or reads a value not
@@ -198,23 +207,20 @@ class Finder {
       // mistake of this one.
       std::vector<Segment> others;
       for (const Laid& o : laid) {
-        if (&o == l) continue;
-        const BarArrangement& bar = MarkArrangement(d_, o.member.mark);
-        for (const int s : o.segments) {
-          const auto i = static_cast<std::size_t>(s);
-          others.push_back({s, {bar.pitch[i], bar.pitch_count[i]}});
-        }
+        if (&o != l) AddSegments(o.member.mark, o.segments, others);
       }
       // A mark laid along the span with one segment has its other segments
       // to go by too.
       if (l->member.segment != 0) {
         const BarArrangement& bar = MarkArrangement(d_, l->member.mark);
-        for (int s = 1; s <= 5; ++s) {
-          const auto i = static_cast<std::size_t>(s);
-          if (s != l->member.segment && bar.pitch[i] > 0 && bar.pitch_count[i] > 0) {
-            others.push_back({s, {bar.pitch[i], bar.pitch_count[i]}});
-          }
-        }
+        AddSegments(l->member.mark,
+                    SegmentsWhere({l->member.mark, 0},
+                                  [&](int s) {
+                                    const auto i = static_cast<std::size_t>(s);
+                                    return s != l->member.segment && bar.pitch[i] > 0 &&
+                                           bar.pitch_count[i] > 0;
+                                  }),
+                    others);
       }
       misses_.push_back({rule.span, length, l->run, l->member.mark, l->member.segment,
                          RunSuspect(*l, l->run - length, others)});
@@ -270,7 +276,7 @@ class Finder {
       if (doubtful_(PitchField(mark, s))) return PitchField(mark, s);
       if (doubtful_(CountField(mark, s))) return CountField(mark, s);
     }
-    const DesignFieldId segment_count{kFirstMarkRecord + kRecordsPerMark * mark, 0};
+    const DesignFieldId segment_count{MarkRecordNumber(mark, 0), 0};
     if (l.member.segment == 0 && in_use_(segment_count) && !unread_(segment_count)) {
       double run = 0;
       for (int k = 1; k <= 5; ++k) {

@@ -52,6 +52,10 @@ struct MarkRecord {
   int part = -1;
 };
 MarkRecord MarkRecordOf(int record);
+// The record of part `part` (0 to 3, as above) of bar mark `mark`.
+inline constexpr int MarkRecordNumber(int mark, int part) {
+  return kFirstMarkRecord + kRecordsPerMark * mark + part;
+}
 
 }  // namespace lwall
 
