@@ -389,6 +389,11 @@ TextPattern PatternOf(Text text) {
       return PatternKey(
           "{layer} has linetype code {code}, outside 1 to 5: it takes the linetype of the "
           "layer before it");
+    case Text::kLinetypeOnPlainLines:
+      return PatternKey(
+          "{layer} has linetype code {code} ({linetype}): every line and circle the sheet "
+          "draws on it without a linetype of its own shows {linetype} (its hidden and centre "
+          "lines carry their own); is 1 (CONTINUOUS) meant?");
     case Text::kDefinedTwice:
       return PatternKey(
           "{layer} is defined twice (first in entry {first}): the sheet draws with the first "

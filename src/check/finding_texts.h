@@ -145,6 +145,7 @@ enum class Text {
   kThicknessNoLineWeight,
   kLinetypeOutsideFirst,
   kLinetypeOutside,
+  kLinetypeOnPlainLines,
   kDefinedTwice,
   kNameOneEditAway,
   kNameWithMarks,

@@ -230,6 +230,19 @@ class LayerChecker {
                           {{"layer", Named(e)}, {"code", layer.linetype_code}}}),
             e, 1);
     }
+    // The sheet gives the lines it means hidden or centre a linetype of
+    // their own; the rest (outlines, bars, dimension and frame lines, bar
+    // circles) show in their layer's, and a dashed outline reads as an edge
+    // out of sight. Only the entry the sheet draws with counts.
+    const std::string_view linetype = LinetypeName(layer.linetype_code);
+    if (layer.linetype_code != 1 && !linetype.empty() && !first_entry_.contains(layer.name) &&
+        use_.TakesLinetypeFromLayerFile(layer.name)) {
+      About(out_.Warning(Field(e, 1).at, {Text::kLinetypeOnPlainLines,
+                                          {{"layer", Named(e)},
+                                           {"code", layer.linetype_code},
+                                           {"linetype", std::string(linetype)}}}),
+            e, 1);
+    }
     const FieldTrace& thickness = Field(e, 2);
     if (layer.thickness > kThickestLayer && !ContinuesNumber(thickness.rest)) {
       About(out_.Warning(thickness.at, {Text::kThicknessAboveMaximum,

@@ -68,35 +68,39 @@ class SheetUse::Recorder : public EntitySink {
       : dxf_(dxf), script_(script), first_(first) {}
 
   void OnLine(const LineRecord& line) override {
-    Note(line.layer, line.colour, line.thickness);
+    Note(line.layer, line.colour, line.thickness, line.linetype.empty());
     Compare();
   }
   void OnText(const TextRecord& text) override {
     // Texts carry colour 0 whatever their layer; only the thickness tells.
-    Note(text.layer, -1, text.thickness);
+    Note(text.layer, -1, text.thickness, false);
     Compare();
   }
   void OnCircle(const CircleRecord& circle) override {
-    Note(circle.layer, circle.colour, circle.thickness);
+    Note(circle.layer, circle.colour, circle.thickness, true);
     Compare();
   }
 
   // The layers in the order first drawn on, and for each whether one of its
-  // entities carried the look kLookMark + its place.
+  // entities carried the look kLookMark + its place, and whether one takes
+  // the layer's linetype (a line without one of its own, or a circle).
   std::vector<std::string> layers;
   std::vector<bool> marked;
+  std::vector<bool> takes_linetype;
 
  private:
-  void Note(std::string_view layer, int colour, double thickness) {
+  void Note(std::string_view layer, int colour, double thickness, bool layer_linetype) {
     std::size_t i = last_ < layers.size() && layers[last_] == layer ? last_ : layers.size();
     if (i == layers.size()) {
       i = static_cast<std::size_t>(std::find(layers.begin(), layers.end(), layer) - layers.begin());
       if (i == layers.size()) {
         layers.emplace_back(layer);
         marked.push_back(false);
+        takes_linetype.push_back(false);
       }
     }
     last_ = i;
+    if (layer_linetype) takes_linetype[i] = true;
     const int mark = kLookMark + static_cast<int>(i);
     if (colour == mark || thickness == mark) marked[i] = true;
   }
@@ -157,6 +161,9 @@ SheetUse::SheetUse(const DesignData& design, const LayerTable& layers)
   sheet_.dxf = dxf.contents();
   sheet_.script = script.contents();
   layers_drawn_on_ = std::move(recorder.layers);
+  for (std::size_t i = 0; i < layers_drawn_on_.size(); ++i) {
+    if (recorder.takes_linetype[i]) layers_taking_linetype_.push_back(layers_drawn_on_[i]);
+  }
 }
 
 bool SheetUse::Differs(const DesignData& design) {
@@ -224,6 +231,11 @@ bool SheetUse::UsesAny(std::span<const DesignFieldId> fields) {
       used_[static_cast<std::size_t>(k / 8)][static_cast<std::size_t>(k % 8)] = 0;
   }
   return differs;
+}
+
+bool SheetUse::TakesLinetypeFromLayerFile(std::string_view layer) const {
+  return std::find(layers_taking_linetype_.begin(), layers_taking_linetype_.end(), layer) !=
+         layers_taking_linetype_.end();
 }
 
 bool SheetUse::TakesLookFromLayerFile(std::string_view layer) {

@@ -52,6 +52,10 @@ class SheetUse {
   // from the layer file's entry of that name (not so for a layer the sheet
   // selects with a colour of its own).
   bool TakesLookFromLayerFile(std::string_view layer);
+  // Whether the sheet draws lines or circles on `layer` that have no
+  // linetype of their own, and so show in the linetype of its layer file
+  // entry. The sheet's hidden and centre lines carry their own.
+  bool TakesLinetypeFromLayerFile(std::string_view layer) const;
 
   // The drawings made so far, the first included.
   int drawings() const { return drawings_; }
@@ -71,6 +75,7 @@ class SheetUse {
   LayerTable layers_;
   Sheet sheet_;
   std::vector<std::string> layers_drawn_on_;
+  std::vector<std::string> layers_taking_linetype_;
   std::optional<std::vector<std::string>> layers_with_own_look_;
   // -1 not asked yet, else 0 or 1; by record and place.
   std::array<std::array<std::int8_t, 6>, 43> used_{};

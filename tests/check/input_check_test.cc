@@ -406,6 +406,24 @@ TEST(CheckInputs, LayerFileWarnings) {
   EXPECT_EQ(check.Summary(), "3 warnings");
 }
 
+// A layer's linetype shows on the sheet's lines that carry none of their
+// own; the bar marks' centre lines and the tables' texts are not among them.
+TEST(CheckInputs, LayerLinetypesTheSheetsLinesTake) {
+  EXPECT_EQ(LayerFindings({{3, "7 2 0.35 D-STR"}}),
+            Findings{"GasouL.dat:3:3: warning: layer \"D-STR\" has linetype code 2 (HIDDEN): "
+                     "every line and circle the sheet draws on it without a linetype of its own "
+                     "shows HIDDEN (its hidden and centre lines carry their own); is 1 "
+                     "(CONTINUOUS) meant?"});
+  EXPECT_EQ(LayerFindings({{6, "1 5 0.35 D-STR-STR1"}}).size(), 1u);  // bar circles too
+  EXPECT_EQ(LayerFindings({{7, "6 1 0.18 D-BMK"}, {8, "7 4 0.25 D-MTR-TXT"}}), Findings{});
+  // Only the entry the sheet draws with counts.
+  EXPECT_EQ(LayerFindings(WithLines(testing::ExampleLayerText(), {{1, "10"}}) +
+                          "7 2 0.35 D-STR\r\n")
+                .back(),
+            "GasouL.dat:11:10: warning: layer \"D-STR\" is defined twice (first in entry 2): "
+            "the sheet draws with the first definition");
+}
+
 // Colours 1 to 255 are DXF's; 0 and 256 are "the block's" and "the layer's".
 TEST(CheckInputs, LayerColours) {
   EXPECT_EQ(LayerFindings({{3, "0 1 0.35 D-STR"}}),

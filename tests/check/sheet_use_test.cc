@@ -75,15 +75,32 @@ TEST_P(SheetUseOf, TheLayersDrawnOnAreThoseOfTheEntities) {
   const DesignData design = ReadDesignData(ExampleText(GetParam(), "tempoL.dat"));
   const LayerTable layers = ReadLayerTable(ExampleText(GetParam(), "GasouL.dat"));
   std::vector<std::string> seen;
+  // The layers with a line of no linetype of its own, or a circle: these
+  // show in their layer's linetype.
+  std::vector<std::string> in_layer_linetype;
   for (const testing::DxfEntity& entity : testing::ParseEntities(Draw(design, layers).dxf)) {
     const std::string layer = entity.Get(8);
     if (std::find(seen.begin(), seen.end(), layer) == seen.end()) seen.push_back(layer);
+    if ((entity.type == "LINE" && entity.Get(6).empty()) || entity.type == "CIRCLE") {
+      in_layer_linetype.push_back(layer);
+    }
   }
   SheetUse use(design, layers);
   EXPECT_EQ(use.layers_drawn_on(), seen);
-  // Each is selected by its name somewhere, so each takes its look from
-  // the layer file.
-  for (const std::string& layer : seen) EXPECT_TRUE(use.TakesLookFromLayerFile(layer)) << layer;
+  for (const std::string& layer : seen) {
+    // Each is selected by its name somewhere, so each takes its look from
+    // the layer file.
+    EXPECT_TRUE(use.TakesLookFromLayerFile(layer)) << layer;
+    EXPECT_EQ(use.TakesLinetypeFromLayerFile(layer),
+              std::find(in_layer_linetype.begin(), in_layer_linetype.end(), layer) !=
+                  in_layer_linetype.end())
+        << layer;
+  }
+  // The centre lines of the bar marks carry their own linetype, the texts
+  // of the tables none.
+  EXPECT_FALSE(use.TakesLinetypeFromLayerFile("D-BMK"));
+  EXPECT_FALSE(use.TakesLinetypeFromLayerFile("D-MTR-TXT"));
+  EXPECT_TRUE(use.TakesLinetypeFromLayerFile("D-STR"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SheetUseOf, ::testing::Values("standard", "dense"));
