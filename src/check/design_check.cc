@@ -45,6 +45,11 @@ Phrase Records(int first, int last) {
       Text::kRecords, {{"records", TwoOrRange(first, last, last == first + 1)}}, last - first + 1};
 }
 
+// Bar mark `m` (0 to 8) as the findings name it: "F1".
+std::string MarkName(int m) {
+  return std::string(kBarMarks[static_cast<std::size_t>(m)]);
+}
+
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
@@ -631,7 +636,7 @@ class DesignChecker {
   // The values of one bar mark, in the segments this sheet uses.
   void Mark(int m) {
     const BarArrangement& bar = MarkArrangement(d_, m);
-    const std::string mark(kBarMarks[static_cast<std::size_t>(m)]);
+    const std::string mark = MarkName(m);
     const int count_record = MarkRecordNumber(m, 0);
     const int diameters = count_record + 1;
     const int pitches = count_record + 2;
@@ -703,7 +708,7 @@ class DesignChecker {
   // and no number of pitches, or the other way round, is told at the value
   // lost (within the count) or at the stray one (beyond it).
   void SegmentCount(int m, const BarArrangement& bar) {
-    const std::string mark(kBarMarks[static_cast<std::size_t>(m)]);
+    const std::string mark = MarkName(m);
     const int count_record = MarkRecordNumber(m, 0);
     int last = 0;
     for (int s = 1; s <= 5; ++s) {
@@ -779,7 +784,7 @@ class DesignChecker {
           TwoOrRange(laid.begin()->first, laid.rbegin()->first, laid.size() == 2);
       const FieldTrace& at = Field(record, odd - 1);
       About(out_.Warning(at.at, {Text::kMixedDiameters,
-                                 {{"mark", std::string(kBarMarks[static_cast<std::size_t>(m)])},
+                                 {{"mark", MarkName(m)},
                                   {"diameters", diameters},
                                   {"field", DesignFieldName(record, odd - 1)}}}),
             at);
@@ -815,7 +820,7 @@ class DesignChecker {
       if (miss.mark < 0) {
         args.emplace_back("field", DesignFieldName(miss.suspect.record, miss.suspect.index));
       } else {
-        args.emplace_back("mark", std::string(kBarMarks[static_cast<std::size_t>(miss.mark)]));
+        args.emplace_back("mark", MarkName(miss.mark));
         text = Text::kRunMissesSpan;
         if (miss.segment > 0) {
           args.emplace_back("segment", miss.segment);
@@ -856,7 +861,7 @@ Phrase DesignFieldName(int record, int index) {
     return {kOutline[static_cast<std::size_t>(record - 1)][i]};
   if (record == kTieRecord) return {kTies[i]};
   const MarkRecord at = MarkRecordOf(record);
-  const std::string mark(kBarMarks[static_cast<std::size_t>(at.mark)]);
+  const std::string mark = MarkName(at.mark);
   switch (at.part) {
     case 0:
       return {Text::kSegmentCount, {{"mark", mark}}};

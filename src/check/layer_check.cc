@@ -366,32 +366,22 @@ class LayerChecker {
       const std::string& name = Layer(e).name;
       if (std::find(drawn.begin(), drawn.end(), name) != drawn.end()) continue;
       const std::string lower = Lower(name);
-      const std::string* meant = nullptr;
-      Text text = Text::kNameDiffersInCase;
-      for (const std::string& layer : missing) {
-        if (Lower(layer) == lower) {
-          meant = &layer;
-          break;
-        }
-      }
-      if (meant == nullptr) {
-        const std::string bare = Lower(WithoutMarks(name));
+      const std::string bare = Lower(WithoutMarks(name));
+      const auto first_missing = [&](auto matches) -> const std::string* {
         for (const std::string& layer : missing) {
-          if (bare.size() < name.size() && Lower(layer) == bare) {
-            meant = &layer;
-            text = Text::kNameWithMarks;
-            break;
-          }
+          if (matches(Lower(layer))) return &layer;
         }
+        return nullptr;
+      };
+      Text text = Text::kNameDiffersInCase;
+      const std::string* meant = first_missing([&](const std::string& l) { return l == lower; });
+      if (meant == nullptr && bare.size() < name.size()) {
+        text = Text::kNameWithMarks;
+        meant = first_missing([&](const std::string& l) { return l == bare; });
       }
       if (meant == nullptr) {
         text = Text::kNameOneEditAway;
-        for (const std::string& layer : missing) {
-          if (OneEditApart(Lower(layer), lower)) {
-            meant = &layer;
-            break;
-          }
-        }
+        meant = first_missing([&](const std::string& l) { return OneEditApart(l, lower); });
       }
       if (meant == nullptr) continue;
       About(out_.Warning(Field(e, 3).at, {text, {{"name", Quote(name)}, {"meant", Quote(*meant)}}}),

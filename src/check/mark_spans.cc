@@ -59,17 +59,7 @@ constexpr std::array<SpanRule, 4> kRules = {{
 }};
 
 double ValueOf(const DesignData& d, DesignFieldId field) {
-  static constexpr std::array<std::array<double DesignData::*, 6>, 5> kOutline = {{
-      {&DesignData::toe_width, &DesignData::wall_thickness, &DesignData::heel_width},
-      {&DesignData::wall_height, &DesignData::footing_thickness},
-      {&DesignData::view_length_left, &DesignData::view_length_right},
-      {&DesignData::cover_footing_bottom, &DesignData::cover_footing_top,
-       &DesignData::cover_wall_front, &DesignData::cover_wall_back, &DesignData::cover_front_side,
-       &DesignData::cover_back_side},
-      {&DesignData::cover_wall_top},
-  }};
-  return d.*kOutline[static_cast<std::size_t>(field.record - 1)]
-                    [static_cast<std::size_t>(field.index)];
+  return DesignFieldValue(d, field.record, field.index);
 }
 
 // How round a length is: 6 for a multiple of 1000, 5 of 500, down to 1 for a
@@ -297,17 +287,17 @@ class Finder {
     };
     DesignFieldId best = PitchField(mark, l.segments.front());
     int best_score = -1000;
+    const auto consider = [&](DesignFieldId field, int score) {
+      if (score > best_score) {
+        best = field;
+        best_score = score;
+      }
+    };
     double longest = 0;
     for (const int s : l.segments) {
       const auto i = static_cast<std::size_t>(s);
       const double pitch = bar.pitch[i];
       const int count = bar.pitch_count[i];
-      const auto consider = [&](DesignFieldId field, int score) {
-        if (score > best_score) {
-          best = field;
-          best_score = score;
-        }
-      };
       if (best_score == -1000 && pitch * count > longest) {
         longest = pitch * count;
         best = PitchField(mark, s);
@@ -341,11 +331,8 @@ class Finder {
         if (std::fabs((pt - ps) * (cs - ct) + excess) > kRunTolerance) continue;
         const int counts = shared(s, ps, ct) + shared(t, pt, cs);
         const int pitches = shared(s, pt, cs) + shared(t, ps, ct);
-        const int score = 2 + std::max(counts, pitches);
-        if (score > best_score) {
-          best = counts > pitches ? CountField(mark, s) : PitchField(mark, s);
-          best_score = score;
-        }
+        consider(counts > pitches ? CountField(mark, s) : PitchField(mark, s),
+                 2 + std::max(counts, pitches));
       }
     }
     return best;

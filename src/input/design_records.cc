@@ -73,6 +73,14 @@ DesignRecord DesignRecordFields(DesignData& d, int record) {
   }
 }
 
+double DesignFieldValue(const DesignData& d, int record, int index) {
+  const DesignRecord fields = DesignRecordFields(const_cast<DesignData&>(d), record);
+  if (index < 0 || index >= fields.size) return 0;
+  const auto i = static_cast<std::size_t>(index);
+  if (fields.real) return fields.reals[i] != nullptr ? *fields.reals[i] : 0;
+  return fields.integers[i] != nullptr ? *fields.integers[i] : 0;
+}
+
 int DesignRecordSize(int record) {
   DesignData scratch;
   return DesignRecordFields(scratch, record).size;

@@ -37,6 +37,10 @@ struct DesignRecord {
 // none for another number.
 DesignRecord DesignRecordFields(DesignData& d, int record);
 
+// The value of field `index` of record `record` in `d`, an integer as a
+// real; 0 for a value read and dropped or no such field.
+double DesignFieldValue(const DesignData& d, int record, int index);
+
 // The number of values record `record` takes (0 for another number).
 int DesignRecordSize(int record);
 

@@ -414,14 +414,14 @@ TEST(CheckInputs, LayerLinetypesTheSheetsLinesTake) {
                      "every line and circle the sheet draws on it without a linetype of its own "
                      "shows HIDDEN (its hidden and centre lines carry their own); is 1 "
                      "(CONTINUOUS) meant?"});
-  EXPECT_EQ(LayerFindings({{6, "1 5 0.35 D-STR-STR1"}}).size(), 1u);  // bar circles too
+  // The leader layer holds only circles, hidden lines and texts.
+  EXPECT_EQ(LayerFindings({{5, "2 4 0.25 D-STR-HTXT"}}).size(), 1u);
   EXPECT_EQ(LayerFindings({{7, "6 1 0.18 D-BMK"}, {8, "7 4 0.25 D-MTR-TXT"}}), Findings{});
   // Only the entry the sheet draws with counts.
   EXPECT_EQ(LayerFindings(WithLines(testing::ExampleLayerText(), {{1, "10"}}) +
-                          "7 2 0.35 D-STR\r\n")
-                .back(),
-            "GasouL.dat:11:10: warning: layer \"D-STR\" is defined twice (first in entry 2): "
-            "the sheet draws with the first definition");
+                          "7 2 0.35 D-STR\r\n"),
+            Findings{"GasouL.dat:11:10: warning: layer \"D-STR\" is defined twice (first in "
+                     "entry 2): the sheet draws with the first definition"});
 }
 
 // Colours 1 to 255 are DXF's; 0 and 256 are "the block's" and "the layer's".
